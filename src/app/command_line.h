@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// What the player (or a level designer, a test, a benchmark) asked for on the command line.
+struct CCommandLine
+{
+    std::string levelSet;   // --set easy|medium|hard
+    std::string level;      // --level NAME: start a new game directly at this level
+    bool software = false;  // --software: draw through the plain SDL path
+    std::string record;     // --record FILE
+    std::string playDemo;   // --playdemo FILE
+    std::string timeDemo;   // --timedemo FILE
+    std::string statDump;   // --statdump FILE
+
+    bool startsAtLevel() const { return !levelSet.empty() || !level.empty(); }
+};
+
+// Parses the arguments; on a mistake prints the reason and the usage to standard error and
+// ends the program with status 2.
+CCommandLine parseCommandLine(int argc, char** argv);

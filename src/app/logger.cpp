@@ -1,0 +1,17 @@
+#include "app/logger.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+CLogger::CLogger()
+{
+    const char* setting = std::getenv("ZEPO_LOG");
+    toStderr = setting && std::strcmp(setting, "1") == 0;
+}
+
+void CLogger::write(const std::string& message)
+{
+    if (toStderr)
+        std::fprintf(stderr, "%s\n", message.c_str());
+}

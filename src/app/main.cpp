@@ -1,0 +1,17 @@
+#include <cstdlib>
+
+#include "app/application.h"
+#include "app/command_line.h"
+#include "gfx/video.h"
+
+int main(int argc, char** argv)
+{
+    CCommandLine options = parseCommandLine(argc, argv);
+    std::atexit(glSDL_Quit);
+    CApplication* app = new CApplication(options);
+    app->initialise();
+    app->mainLoop();
+    app->shutdown();
+    delete app;
+    return 0;
+}

@@ -1,0 +1,61 @@
+#include "app/timer.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/clock.h"
+#include "app/logger.h"
+
+CTimer::CTimer(Uint32 periodMs) : period(periodMs)
+{
+    CTimerList::instance().add(this);
+    CLogger::instance().write("Adding timer .. ");
+}
+
+CTimer::~CTimer()
+{
+    CTimerList::instance().remove(this);
+}
+
+bool CTimer::expired()
+{
+    Uint32 now = currentTicks();
+    if (waitingFirstPoll) {
+        startTick = createdTick = now;
+        waitingFirstPoll = false;
+    }
+    if (now - startTick < period)
+        return false;
+    lastFireTick = now;
+    startTick = now;
+    return true;
+}
+
+void CTimer::restart()
+{
+    startTick = createdTick = currentTicks();
+    waitingFirstPoll = false;
+}
+
+Uint32 CTimer::elapsed() const
+{
+    return currentTicks() - startTick;
+}
+
+CTimerList::~CTimerList()
+{
+    timers.clear();
+}
+
+void CTimerList::remove(CTimer* timer)
+{
+    timers.erase(std::remove(timers.begin(), timers.end(), timer), timers.end());
+}
+
+void CTimerWatch::shiftAll(Sint32 ms)
+{
+    const std::vector<CTimer*>& timers = CTimerList::instance().all();
+    CLogger::instance().write("Working with timers-size: " + std::to_string(timers.size()));
+    for (CTimer* timer : timers)
+        timer->shift(ms);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <SDL.h>
+
+// The rendering layer: SDL 1.2's video operations with the same arguments and results.
+// A video mode requested with GLSDL_OPENGL becomes an OpenGL window; every blit onto the screen
+// is then drawn as textured quads from textures made of the source surfaces. Without the flag
+// (or with the plain path forced) every operation is the SDL function of the same name.
+
+// The layer's own OpenGL flag in the video mode flags.
+constexpr Uint32 GLSDL_OPENGL = 0x00100000;
+
+SDL_Surface* glSDL_SetVideoMode(int width, int height, int bpp, Uint32 flags);
+SDL_Surface* glSDL_GetVideoSurface();
+int glSDL_Flip(SDL_Surface* screen);
+void glSDL_UpdateRects(SDL_Surface* screen, int count, SDL_Rect* rects);
+int glSDL_ToggleFullScreen();
+
+SDL_Surface* glSDL_CreateRGBSurface(Uint32 flags, int width, int height, int depth, Uint32 rmask, Uint32 gmask,
+                                    Uint32 bmask, Uint32 amask);
+SDL_Surface* glSDL_CreateRGBSurfaceFrom(void* pixels, int width, int height, int depth, int pitch, Uint32 rmask,
+                                        Uint32 gmask, Uint32 bmask, Uint32 amask);
+SDL_Surface* glSDL_ConvertSurface(SDL_Surface* source, SDL_PixelFormat* format, Uint32 flags);
+SDL_Surface* glSDL_DisplayFormat(SDL_Surface* surface);
+SDL_Surface* glSDL_DisplayFormatAlpha(SDL_Surface* surface);
+void glSDL_FreeSurface(SDL_Surface* surface);
+
+int glSDL_LockSurface(SDL_Surface* surface);
+void glSDL_UnlockSurface(SDL_Surface* surface);
+int glSDL_SetColorKey(SDL_Surface* surface, Uint32 flag, Uint32 key);
+int glSDL_SetAlpha(SDL_Surface* surface, Uint32 flag, Uint8 alpha);
+SDL_bool glSDL_SetClipRect(SDL_Surface* surface, SDL_Rect* rect);
+
+int glSDL_BlitSurface(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* target, SDL_Rect* targetRect);
+int glSDL_FillRect(SDL_Surface* target, SDL_Rect* rect, Uint32 color);
+
+SDL_Surface* glSDL_LoadBMP(const char* file);
+int glSDL_SaveBMP(SDL_Surface* surface, const char* file);
+SDL_Surface* glSDL_IMG_Load(const char* file);
+
+// Closes the screen and the video subsystem and quits SDL (the program's exit handler).
+void glSDL_Quit();
+
+// Chooses the plain SDL path even when the OpenGL flag is requested (--software).
+void glSDL_ForcePlainPath(bool plain);
+// Whether the screen is drawn through OpenGL.
+bool glSDL_UsingOpenGL();
+// Asks for vsync (on by default); a benchmark switches it off before setting the mode.
+void glSDL_SetVsync(bool on);
+// Texture uploads since the screen was set up (for the rendering benchmark and tests).
+unsigned long glSDL_TextureUploads();

@@ -1,0 +1,41 @@
+#include "options/option_file.h"
+
+#include <cstdio>
+#include <cstring>
+
+void readOptionFile(const std::string& path,
+                    const std::function<void(const std::string& keyword, int value)>& apply)
+{
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file)
+        return;
+    char line[4096];
+    while (std::fgets(line, sizeof line, file)) {
+        char tokenBuffer[4096];
+        std::memcpy(tokenBuffer, line, sizeof tokenBuffer);
+        const char* token = std::strtok(tokenBuffer, " ");
+        if (!token)
+            continue;
+        char keyword[4096];
+        int value = 0;
+        std::sscanf(line, "%4095s %i", keyword, &value);
+        apply(token, value);
+    }
+    std::fclose(file);
+}
+
+bool writeOptionFile(const std::string& path, const std::string& contents)
+{
+    const std::string temporary = path + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file)
+        return false;
+    bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
+    written = std::fflush(file) == 0 && written;
+    written = std::fclose(file) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}

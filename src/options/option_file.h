@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+// The option files are lines of a keyword, one space and a decimal integer.
+// Reading: each line (in pieces of at most 4095 bytes, so no line can overflow the buffer) has
+// its first space-separated token compared with the keywords; the value is parsed with "%i",
+// so hexadecimal (0x..) and octal (leading 0) values work and a malformed value reads as 0.
+// A file that cannot be opened leaves every value as it was.
+void readOptionFile(const std::string& path,
+                    const std::function<void(const std::string& keyword, int value)>& apply);
+
+// Writing goes to a temporary file beside the target, which is flushed and renamed over it,
+// so that a crash or a full disk never leaves a half-written file. Returns false when the file
+// could not be written (the old file, if any, is then left untouched).
+bool writeOptionFile(const std::string& path, const std::string& contents);

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/command_line.h"
+#include "app/stav_hry.h"
+
+namespace {
+
+// Records what happens to it, so tests can see which operations the registry calls.
+class CRecordingState : public CStavHry
+{
+public:
+    CRecordingState(const std::string& stateName, std::vector<std::string>& journal)
+        : CStavHry(stateName), log(journal)
+    {
+    }
+    void enter(CApplication*) override
+    {
+        activate();
+        log.push_back("enter " + name);
+    }
+    void frame() override { log.push_back("frame " + name); }
+    void leave() override
+    {
+        deactivate();
+        log.push_back("leave " + name);
+    }
+
+private:
+    std::vector<std::string>& log;
+};
+
+TEST(FrameFactor, FollowsFrameTimeAndGameSpeed)
+{
+    EXPECT_FLOAT_EQ(frameFactorFor(20, 1.0f), 1.0f);
+    EXPECT_FLOAT_EQ(frameFactorFor(20, 2.0f), 2.0f);
+    EXPECT_FLOAT_EQ(frameFactorFor(10, 0.5f), 0.25f);
+    EXPECT_FLOAT_EQ(frameFactorFor(500, 1.0f), 25.0f);
+    EXPECT_FLOAT_EQ(frameFactorFor(600, 1.0f), 0.0f);  // a frame of 600 ms moves nothing
+    EXPECT_FLOAT_EQ(frameFactorFor(260, 2.0f), 0.0f);
+}
+
+class StateRegistry : public ::testing::Test
+{
+protected:
+    StateRegistry()
+    {
+        app.addState(std::make_unique<CRecordingState>("HRA", journal));
+        app.addState(std::make_unique<CRecordingState>("PAUZA", journal));
+        app.addState(std::make_unique<CRecordingState>("INTRO", journal));
+    }
+    std::vector<std::string> journal;
+    CApplication app;
+};
+
+TEST_F(StateRegistry, SwitchToNeitherEntersNorLeaves)
+{
+    app.enterState("HRA");
+    app.switchTo("HRA");
+    app.switchTo("PAUZA");
+    app.switchTo("HRA");
+    EXPECT_EQ(journal, std::vector<std::string>{"enter HRA"});
+    EXPECT_EQ(app.currentStateName(), "HRA");
+}
+
+TEST_F(StateRegistry, ShutdownLeavesOnlyActiveStates)
+{
+    app.enterState("INTRO");
+    app.enterState("PAUZA");
+    app.leaveState("PAUZA");
+    journal.clear();
+    app.shutdown();
+    EXPECT_EQ(journal, std::vector<std::string>{"leave INTRO"});
+    EXPECT_TRUE(app.states.empty());
+}
+
+TEST_F(StateRegistry, SwitchToTheLastStateOfThatName)
+{
+    app.addState(std::make_unique<CRecordingState>("HRA", journal));
+    app.switchTo("HRA");
+    EXPECT_EQ(app.currentState, app.states.back().get());
+    app.enterState("HRA");
+    EXPECT_EQ(journal, (std::vector<std::string>{"enter HRA", "enter HRA"}));
+}
+
+TEST_F(StateRegistry, UnknownStateEndsTheProgramWithStatusZero)
+{
+    EXPECT_EXIT(app.switchTo("NIKDE"), ::testing::ExitedWithCode(0), "Chyba: Stav NIKDE nenalezen!");
+    EXPECT_EXIT(app.enterState("hra"), ::testing::ExitedWithCode(0), "Chyba: Stav hra nenalezen!");
+    EXPECT_EXIT(app.leaveState(""), ::testing::ExitedWithCode(0), "Chyba: Stav  nenalezen!");
+}
+
+TEST(CommandLine, ReadsTheOptions)
+{
+    const char* argv[] = {"zepo", "--set", "hard", "--level", "l2", "--software", "--statdump", "s.txt"};
+    CCommandLine options = parseCommandLine(8, const_cast<char**>(argv));
+    EXPECT_EQ(options.levelSet, "hard");
+    EXPECT_EQ(options.level, "l2");
+    EXPECT_TRUE(options.software);
+    EXPECT_EQ(options.statDump, "s.txt");
+    EXPECT_TRUE(options.startsAtLevel());
+}
+
+TEST(CommandLine, MistakesAreReportedWithStatusTwo)
+{
+    const char* unknownSet[] = {"zepo", "--set", "impossible"};
+    EXPECT_EXIT(parseCommandLine(3, const_cast<char**>(unknownSet)), ::testing::ExitedWithCode(2),
+                "unknown level set impossible");
+    const char* missingValue[] = {"zepo", "--level"};
+    EXPECT_EXIT(parseCommandLine(2, const_cast<char**>(missingValue)), ::testing::ExitedWithCode(2),
+                "--level needs a value");
+    const char* unknownFlag[] = {"zepo", "--fly"};
+    EXPECT_EXIT(parseCommandLine(2, const_cast<char**>(unknownFlag)), ::testing::ExitedWithCode(2),
+                "unknown argument --fly");
+    const char* twoDemos[] = {"zepo", "--record", "a", "--playdemo", "b"};
+    EXPECT_EXIT(parseCommandLine(5, const_cast<char**>(twoDemos)), ::testing::ExitedWithCode(2), "exclude");
+}
+
+}

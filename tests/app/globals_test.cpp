@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <set>
+
+#include "app/clock.h"
+#include "app/fatal.h"
+#include "app/globals.h"
+
+namespace {
+
+class GlobalsTest : public ::testing::Test
+{
+protected:
+    GlobalsTest()
+    {
+        globals.resetForNewGame();
+        globals.setDifficulty(0);
+        globals.maxWind = 30;
+    }
+    ~GlobalsTest() override
+    {
+        globals.setDifficulty(0);
+        globals.maxWind = 30;
+        globals.resetForNewGame();
+    }
+    CGlobals& globals = CGlobals::instance();
+    CVirtualClock clock{5000};
+    CScopedClock installed{&clock};
+};
+
+TEST_F(GlobalsTest, DifficultySelectsFactorAndLevelSet)
+{
+    globals.setDifficulty(2);
+    EXPECT_EQ(globals.levelSet, "hard");
+    EXPECT_FLOAT_EQ(globals.difficultyFactor, 1.0f);
+    globals.setDifficulty(1);
+    EXPECT_EQ(globals.levelSet, "medium");
+    EXPECT_FLOAT_EQ(globals.difficultyFactor, 1.3f);
+    globals.setDifficulty(7);  // only the index changes
+    EXPECT_EQ(globals.difficulty, 7u);
+    EXPECT_EQ(globals.levelSet, "medium");
+    EXPECT_FLOAT_EQ(globals.difficultyFactor, 1.3f);
+}
+
+TEST_F(GlobalsTest, LevelResetKeepsLivesTotalAndBirdSpeed)
+{
+    globals.lives = 2;
+    globals.totalScore = 12345;
+    globals.birdSpeed = 1.3f;
+    globals.ammo = 3;
+    globals.levelScore = 900;
+    globals.gameSpeed = 2.0f;
+    globals.levelOver = true;
+    globals.levelWon = false;
+    globals.dropsPerShot = 3;
+    globals.resetForLevel();
+    EXPECT_EQ(globals.lives, 2u);
+    EXPECT_EQ(globals.totalScore, 12345u);
+    EXPECT_FLOAT_EQ(globals.birdSpeed, 1.3f);
+    EXPECT_EQ(globals.dropsPerShot, 3);
+    EXPECT_EQ(globals.ammo, 20u);
+    EXPECT_EQ(globals.levelScore, 0u);
+    EXPECT_FLOAT_EQ(globals.gameSpeed, 1.0f);
+    EXPECT_FALSE(globals.levelOver);
+    EXPECT_TRUE(globals.levelWon);
+
+    globals.resetForNewGame();
+    EXPECT_EQ(globals.lives, 5u);
+    EXPECT_EQ(globals.totalScore, 0u);
+    EXPECT_FLOAT_EQ(globals.birdSpeed, 1.0f);
+    EXPECT_EQ(globals.dropsPerShot, 1);
+}
+
+TEST_F(GlobalsTest, NewGameKeepsDifficultyHintsAndWindRange)
+{
+    globals.setDifficulty(2);
+    globals.hints = false;
+    globals.maxWind = 44;
+    globals.resetForNewGame();
+    globals.resetForLevel();
+    EXPECT_EQ(globals.levelSet, "hard");
+    EXPECT_FALSE(globals.hints);
+    EXPECT_EQ(globals.maxWind, 44);
+    globals.hints = true;
+}
+
+TEST_F(GlobalsTest, WindTakesTheThirtyValuesOfItsRange)
+{
+    std::srand(7);
+    globals.windTimer->expired();
+    std::set<int> tenths;
+    for (int i = 0; i < 3000; ++i) {
+        clock.advance(5000);
+        globals.stepWind();
+        float tenthsValue = globals.wind * 10;
+        EXPECT_NEAR(tenthsValue, std::round(tenthsValue), 1e-3);
+        tenths.insert(static_cast<int>(std::lround(tenthsValue)));
+    }
+    EXPECT_EQ(tenths.size(), 30u);
+    EXPECT_EQ(*tenths.begin(), -15);
+    EXPECT_EQ(*tenths.rbegin(), 14);
+}
+
+TEST_F(GlobalsTest, WindChangesOnlyWhenItsTimerExpires)
+{
+    std::srand(3);
+    globals.windTimer->restart();
+    globals.wind = 0.7f;
+    clock.advance(4999);
+    globals.stepWind();
+    EXPECT_FLOAT_EQ(globals.wind, 0.7f);
+}
+
+TEST_F(GlobalsTest, NoWindRangeMeansNoWind)
+{
+    globals.maxWind = 0;
+    globals.wind = 1.0f;
+    globals.windTimer->restart();
+    clock.advance(5000);
+    globals.stepWind();  // must not divide by zero
+    EXPECT_EQ(globals.wind, 0.0f);
+}
+
+TEST(Fatal, ReportsOnStandardErrorWithTheStatus)
+{
+    EXPECT_EXIT(fatalError("File data/x.xml not found!"), ::testing::ExitedWithCode(255),
+                "zepo: File data/x.xml not found!");
+    EXPECT_EXIT(fatalErrorIn("data/maps/easy/l1_map.xml", "X not found near TILE tag!"),
+                ::testing::ExitedWithCode(255), "zepo: data/maps/easy/l1_map.xml: X not found near TILE tag!");
+}
+
+}

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/globals.h"
+#include "options/option_file.h"
+#include "options/options.h"
+#include "support/test_support.h"
+
+namespace {
+
+void defaultKeys(CControlOptions& keys)
+{
+    keys.up = SDLK_w;
+    keys.down = SDLK_s;
+    keys.left = SDLK_a;
+    keys.right = SDLK_d;
+    keys.shoot = SDLK_SPACE;
+}
+
+class OptionFiles : public ::testing::Test
+{
+protected:
+    OptionFiles()
+    {
+        audio.setSound(true);
+        audio.setMusic(true);
+        video.setFullscreen(false);
+        defaultKeys(controls);
+        globals.setDifficulty(0);
+        globals.hints = true;
+    }
+    ~OptionFiles() override
+    {
+        audio.setSound(true);
+        audio.setMusic(true);
+        video.setFullscreen(false);
+        defaultKeys(controls);
+        globals.setDifficulty(0);
+        globals.hints = true;
+    }
+    TempDir dir;
+    ScopedChdir inDir{dir.path()};
+    CAudioOptions& audio = CAudioOptions::instance();
+    CVideoOptions& video = CVideoOptions::instance();
+    CControlOptions& controls = CControlOptions::instance();
+    CGlobals& globals = CGlobals::instance();
+};
+
+TEST_F(OptionFiles, WritesTheExactBytes)
+{
+    ASSERT_TRUE(audio.save());
+    EXPECT_EQ(readFile("audio.cfg"), "SOUND 1\nMUSIC 1");
+    audio.setMusic(false);
+    ASSERT_TRUE(audio.save());
+    EXPECT_EQ(readFile("audio.cfg"), "SOUND 1\nMUSIC 0");
+
+    globals.setDifficulty(2);
+    globals.hints = false;
+    video.setFullscreen(true);
+    ASSERT_TRUE(video.save());
+    EXPECT_EQ(readFile("video.cfg"), "FULLSCREEN 1\nDIF 2\nHINTS 0\n");
+
+    ASSERT_TRUE(controls.save("controls.cfg"));
+    EXPECT_EQ(readFile("controls.cfg"), "LEFT 97\nRIGHT 100\nUP 119\nDOWN 115\nSHOOT 32");
+    EXPECT_FALSE(fileExists("controls.cfg.tmp"));
+}
+
+TEST_F(OptionFiles, MissingFilesKeepTheDefaults)
+{
+    audio.load();
+    video.load();
+    controls.load("controls.cfg");
+    EXPECT_TRUE(audio.getSound());
+    EXPECT_TRUE(audio.getMusic());
+    EXPECT_FALSE(video.getFullscreen());
+    EXPECT_EQ(globals.difficulty, 0u);
+    EXPECT_EQ(controls.up, SDLK_w);
+    EXPECT_EQ(controls.down, SDLK_s);
+    EXPECT_EQ(controls.left, SDLK_a);
+    EXPECT_EQ(controls.right, SDLK_d);
+    EXPECT_EQ(controls.shoot, SDLK_SPACE);
+}
+
+TEST_F(OptionFiles, ValuesInHexOctalAndNonZero)
+{
+    dir.write("audio.cfg", "SOUND 5\nMUSIC 0");
+    audio.load();
+    EXPECT_TRUE(audio.getSound());
+    EXPECT_FALSE(audio.getMusic());
+    dir.write("controls.cfg", "LEFT 276\nRIGHT 0x113\nUP 0421\nSHOOT 70000");
+    controls.load("controls.cfg");
+    EXPECT_EQ(controls.left, SDLK_LEFT);
+    EXPECT_EQ(controls.right, SDLK_RIGHT);
+    EXPECT_EQ(controls.up, SDLK_UP);
+    EXPECT_EQ(controls.shoot, static_cast<Uint16>(70000));
+    dir.write("video.cfg", "FULLSCREEN 0\nDIF 1\nHINTS 0\n");
+    video.load();
+    EXPECT_EQ(globals.levelSet, "medium");
+    EXPECT_FALSE(globals.hints);
+}
+
+TEST_F(OptionFiles, StrangeLinesAreIgnored)
+{
+    dir.write("audio.cfg", "sound 0\n\n   \nMUSIC\nSOUNDX 0\nMUSIC abc\nSOUND 0");
+    audio.load();
+    EXPECT_FALSE(audio.getSound());   // only the last, well-formed SOUND line counts
+    EXPECT_FALSE(audio.getMusic());   // a malformed number reads as 0
+    std::string longLine(10000, 'x');
+    dir.write("controls.cfg", longLine + " 5\nLEFT 276\n" + std::string(5000, ' ') + "\nDOWN 274");
+    controls.load("controls.cfg");
+    EXPECT_EQ(controls.left, SDLK_LEFT);
+    EXPECT_EQ(controls.down, SDLK_DOWN);
+}
+
+TEST_F(OptionFiles, ControlsRoundTrip)
+{
+    controls.left = SDLK_LEFT;
+    controls.right = SDLK_RIGHT;
+    controls.up = SDLK_UP;
+    controls.down = SDLK_DOWN;
+    controls.shoot = SDLK_RETURN;
+    ASSERT_TRUE(controls.save("controls.cfg"));
+    CControlOptions reread;
+    reread.load("controls.cfg");
+    EXPECT_EQ(reread.left, SDLK_LEFT);
+    EXPECT_EQ(reread.right, SDLK_RIGHT);
+    EXPECT_EQ(reread.up, SDLK_UP);
+    EXPECT_EQ(reread.down, SDLK_DOWN);
+    EXPECT_EQ(reread.shoot, SDLK_RETURN);
+}
+
+TEST_F(OptionFiles, AFileThatCannotBeWrittenLeavesTheOldOne)
+{
+    dir.write("sub/audio.cfg", "SOUND 0\nMUSIC 0");
+    EXPECT_FALSE(writeOptionFile(dir.file("missing/audio.cfg"), "SOUND 1\nMUSIC 1"));
+    EXPECT_TRUE(writeOptionFile(dir.file("sub/audio.cfg"), "SOUND 1\nMUSIC 1"));
+    EXPECT_EQ(readFile(dir.file("sub/audio.cfg")), "SOUND 1\nMUSIC 1");
+}
+
+}

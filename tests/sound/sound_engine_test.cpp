@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <SDL_mixer.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "options/options.h"
+#include "sound/sound_engine.h"
+#include "support/test_support.h"
+
+namespace {
+
+// A short 16-bit mono WAV file of a quiet tone, enough for the mixer to load and play.
+std::string toneWav()
+{
+    const int samples = 22050;
+    std::vector<int16_t> data(samples);
+    for (int i = 0; i < samples; ++i)
+        data[i] = static_cast<int16_t>((i % 50) * 100);
+    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    auto le16 = [](uint16_t v) { return std::string{char(v), char(v >> 8)}; };
+    std::string body(reinterpret_cast<const char*>(data.data()), data.size() * 2);
+    return "RIFF" + le32(36 + body.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050) +
+           le32(44100) + le16(2) + le16(16) + "data" + le32(body.size()) + body;
+}
+
+class SoundEngineTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { CSoundEngine::instance().open(); }
+    SoundEngineTest()
+    {
+        Mix_HaltChannel(-1);
+        CAudioOptions::instance().setSound(true);
+        CAudioOptions::instance().setMusic(true);
+    }
+    ~SoundEngineTest() override
+    {
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+        CAudioOptions::instance().setSound(true);
+        CAudioOptions::instance().setMusic(true);
+    }
+    TempDir dir;
+};
+
+TEST_F(SoundEngineTest, PlaysByNameObeyingTheSoundSwitch)
+{
+    CSoundEngine& engine = CSoundEngine::instance();
+    engine.addSound(dir.write("tone.wav", toneWav()), "TONE");
+    ASSERT_EQ(engine.soundEntries("TONE", true), 1);
+
+    CAudioOptions::instance().setSound(false);
+    engine.playSound("TONE");
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    CAudioOptions::instance().setSound(true);
+    engine.playSound("TONE");
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    engine.stopAllSounds();
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+TEST_F(SoundEngineTest, DuplicateNamesPlayEveryEntryAndUnknownNamesNothing)
+{
+    CSoundEngine& engine = CSoundEngine::instance();
+    std::string file = dir.write("twice.wav", toneWav());
+    engine.addSound(file, "TWICE");
+    engine.addSound(file, "TWICE");
+    engine.playSound("TWICE");
+    EXPECT_EQ(Mix_Playing(-1), 2);
+    engine.stopAllSounds();
+    engine.playSound("NOBODY");
+    engine.playSound("twice");
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+TEST_F(SoundEngineTest, AFileThatFailsToLoadIsKeptAsSilence)
+{
+    CSoundEngine& engine = CSoundEngine::instance();
+    engine.addSound(dir.file("missing.wav"), "MISSING");
+    engine.addMusic(dir.file("missing.ogg"), "MISSINGTRACK");
+    EXPECT_EQ(engine.soundEntries("MISSING"), 1);
+    EXPECT_EQ(engine.soundEntries("MISSING", true), 0);
+    EXPECT_EQ(engine.musicEntries("MISSINGTRACK"), 1);
+    engine.playSound("MISSING");
+    engine.playMusic("MISSINGTRACK");
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    EXPECT_FALSE(Mix_PlayingMusic());
+}
+
+TEST_F(SoundEngineTest, MusicObeysTheMusicSwitchAndUnknownNamesKeepTheTrack)
+{
+    CSoundEngine& engine = CSoundEngine::instance();
+    engine.addMusic(dir.write("song.wav", toneWav()), "SONG");
+    ASSERT_EQ(engine.musicEntries("SONG", true), 1);
+    CAudioOptions::instance().setMusic(false);
+    engine.playMusic("SONG");
+    EXPECT_FALSE(Mix_PlayingMusic());
+    CAudioOptions::instance().setMusic(true);
+    engine.playMusic("SONG");
+    EXPECT_TRUE(Mix_PlayingMusic());
+    engine.playMusic("NO SUCH TRACK");
+    EXPECT_TRUE(Mix_PlayingMusic());
+    engine.stopMusic();
+    EXPECT_FALSE(Mix_PlayingMusic());
+}
+
+TEST_F(SoundEngineTest, TheGameRegistersItsSeventeenNames)
+{
+    CSoundEngine& engine = CSoundEngine::instance();
+    engine.registerGameSounds();
+    for (const char* name : {"LETS GO", "ZASAH1", "KATAPULT", "NADAVANI1", "NADAVANI2", "NADAVANI3", "SMICH",
+                             "VITR", "ROCK", "TICK1", "TICK2", "BONUS"})
+        EXPECT_EQ(engine.soundEntries(name), 1) << name;
+    for (const char* name : {"MENU", "LETO", "ZIMA", "BOSS", "FINAL"})
+        EXPECT_EQ(engine.musicEntries(name), 1) << name;
+}
+
+}

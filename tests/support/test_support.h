@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+// A fresh temporary directory, removed with everything in it when the object goes.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return dir; }
+    std::string file(const std::string& name) const { return dir + "/" + name; }
+    // Writes a file (creating its directories) and returns its full path.
+    std::string write(const std::string& name, const std::string& contents) const;
+
+private:
+    std::string dir;
+};
+
+// Changes the working directory for the lifetime of the object.
+class ScopedChdir
+{
+public:
+    explicit ScopedChdir(const std::string& dir);
+    ~ScopedChdir();
+    ScopedChdir(const ScopedChdir&) = delete;
+    ScopedChdir& operator=(const ScopedChdir&) = delete;
+
+private:
+    std::string previous;
+};
+
+std::string readFile(const std::string& path);
+bool fileExists(const std::string& path);
