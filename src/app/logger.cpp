@@ -14,4 +14,13 @@ void CLogger::write(const std::string& message)
 {
     if (toStderr)
         std::fprintf(stderr, "%s\n", message.c_str());
+    if (captured)
+        captured->push_back(message);
+}
+
+std::string pointerText(const void* address)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%p", address);
+    return text;
 }

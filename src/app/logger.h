@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/singleton.h"
 
@@ -13,8 +14,13 @@ public:
     ~CLogger() override = default;
 
     void write(const std::string& message);
-    bool enabled() const { return toStderr; }
+    // Also keeps every message in the given list until called with null (for checks).
+    void capture(std::vector<std::string>* lines) { captured = lines; }
 
 private:
     bool toStderr;
+    std::vector<std::string>* captured = nullptr;
 };
+
+// An address as the log prints it ("0x55d0c0a1b2c0").
+std::string pointerText(const void* address);

@@ -1,8 +1,11 @@
 #include "support/test_support.h"
 
+#include "app/logger.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -55,4 +58,30 @@ std::string readFile(const std::string& path)
 bool fileExists(const std::string& path)
 {
     return fs::exists(path);
+}
+
+LogCapture::LogCapture()
+{
+    CLogger::instance().capture(&captured);
+}
+
+LogCapture::~LogCapture()
+{
+    CLogger::instance().capture(nullptr);
+}
+
+bool LogCapture::contains(const std::string& line) const
+{
+    return count(line) > 0;
+}
+
+int LogCapture::count(const std::string& line) const
+{
+    return static_cast<int>(std::count(captured.begin(), captured.end(), line));
+}
+
+int LogCapture::countPrefix(const std::string& prefix) const
+{
+    return static_cast<int>(std::count_if(captured.begin(), captured.end(),
+                                          [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
 }

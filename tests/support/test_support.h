@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A fresh temporary directory, removed with everything in it when the object goes.
 class TempDir
@@ -35,3 +36,22 @@ private:
 
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
+
+// Collects every log message written while it lives.
+class LogCapture
+{
+public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+
+    const std::vector<std::string>& lines() const { return captured; }
+    bool contains(const std::string& line) const;
+    int count(const std::string& line) const;
+    // Lines that start with the prefix.
+    int countPrefix(const std::string& prefix) const;
+
+private:
+    std::vector<std::string> captured;
+};

@@ -1,0 +1,89 @@
+// Reading the sprite collection file: <kolekce> holds <sprite name src>, each holds
+// <frameset name [repeatAnimation]>, each holds <frameB name x y w h delay bX bY bW bH>.
+#include <tinyxml.h>
+
+#include "app/fatal.h"
+#include "app/logger.h"
+#include "app/text_number.h"
+#include "gfx/sprite.h"
+
+namespace {
+
+// The frame attributes in the order they are checked, with the message for a missing one.
+struct FrameAttribute
+{
+    const char* attribute;
+    const char* missing;
+};
+
+const FrameAttribute frameAttributes[] = {
+    {"name", "Name not found near FRAMEB tag!"}, {"x", "X not found near FRAMEB tag!"},
+    {"y", "Y not found near FRAMEB tag!"},       {"w", "W not found near FRAMEB tag!"},
+    {"h", "H not found near FRAMEB tag!"},       {"delay", "DELAY not found near FRAMEB tag!"},
+    {"bX", "BX not found near FRAMEB tag!"},     {"bY", "BY not found near FRAMEB tag!"},
+    {"bW", "BW not found near FRAMEB tag!"},     {"bH", "BH not found near FRAMEB tag!"},
+};
+
+std::unique_ptr<CFrame> readFrame(const TiXmlElement* element, const std::string& path)
+{
+    const char* values[10];
+    for (int i = 0; i < 10; ++i) {
+        values[i] = element->Attribute(frameAttributes[i].attribute);
+        if (!values[i])
+            fatalErrorIn(path, frameAttributes[i].missing);
+    }
+    int number[10];
+    for (int i = 1; i < 10; ++i)
+        number[i] = leadingUint16(values[i]);
+    return std::make_unique<CFrame>(values[0], number[1], number[2], number[3], number[4], number[5], number[6],
+                                    number[7], number[8], number[9]);
+}
+
+}
+
+void CSpriteCollection::load(const std::string& path)
+{
+    CLogger& log = CLogger::instance();
+    TiXmlDocument document;
+    if (!document.LoadFile(path.c_str()))
+        fatalError("File " + path + " not found!");
+    const TiXmlElement* root = document.FirstChildElement("kolekce");
+    if (!root)
+        return;
+    for (const TiXmlElement* spriteElement = root->FirstChildElement("sprite"); spriteElement;
+         spriteElement = spriteElement->NextSiblingElement("sprite")) {
+        const char* spriteName = spriteElement->Attribute("name");
+        if (!spriteName)
+            fatalErrorIn(path, "Name not found near SPRITE tag!");
+        const char* source = spriteElement->Attribute("src");
+        if (!source)
+            fatalErrorIn(path, "Source graphics not found near FRAMESET tag!");
+        add(std::make_unique<CSprite>(spriteName));
+        CSprite* sprite = templates.back().get();
+        log.write(std::string("NEW SPRITE ") + spriteName + " at " + pointerText(sprite));
+
+        for (const TiXmlElement* framesetElement = spriteElement->FirstChildElement("frameset"); framesetElement;
+             framesetElement = framesetElement->NextSiblingElement("frameset")) {
+            const char* framesetName = framesetElement->Attribute("name");
+            if (!framesetName)
+                fatalErrorIn(path, "Name not found near FRAMESET tag!");
+            const char* repeatValue = framesetElement->Attribute("repeatAnimation");
+            bool repeat = !repeatValue || leadingUint16(repeatValue) == 1;
+            auto frameset = std::make_unique<CFrameset>(source, framesetName, repeat);
+            CFrameset* framesetAddress = frameset.get();
+            log.write(std::string("NEW FRAMESET ") + framesetName + " at " + pointerText(framesetAddress) +
+                      ", inserting into sprite at " + pointerText(sprite));
+            sprite->addFrameset(std::move(frameset));
+
+            for (const TiXmlElement* frameElement = framesetElement->FirstChildElement("frameB"); frameElement;
+                 frameElement = frameElement->NextSiblingElement("frameB")) {
+                std::unique_ptr<CFrame> frame = readFrame(frameElement, path);
+                log.write("NEW FRAME " + frame->name + " at " + pointerText(frame.get()) +
+                          ", inserting into frameset at " + pointerText(framesetAddress) + " " +
+                          std::to_string(frame->x) + " " + std::to_string(frame->y) + " " + std::to_string(frame->w) +
+                          " " + std::to_string(frame->h));
+                framesetAddress->addFrame(std::move(frame));
+            }
+        }
+    }
+}

@@ -1,0 +1,44 @@
+#include "support/surfaces.h"
+
+SDL_Surface* makeSurface(int width, int height)
+{
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
+}
+
+void paint(SDL_Surface* surface, int x, int y, int w, int h, Uint8 red, Uint8 green, Uint8 blue)
+{
+    SDL_Rect rect = {Sint16(x), Sint16(y), Uint16(w), Uint16(h)};
+    SDL_FillRect(surface, &rect, SDL_MapRGB(surface->format, red, green, blue));
+}
+
+Uint32 colourAt(SDL_Surface* surface, int x, int y)
+{
+    SDL_LockSurface(surface);
+    const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
+                     x * surface->format->BytesPerPixel;
+    Uint32 value = 0;
+    switch (surface->format->BytesPerPixel) {
+    case 1:
+        value = *p;
+        break;
+    case 2:
+        value = *reinterpret_cast<const Uint16*>(p);
+        break;
+    case 3:
+        value = p[0] | (p[1] << 8) | (p[2] << 16);
+        break;
+    default:
+        value = *reinterpret_cast<const Uint32*>(p);
+    }
+    SDL_UnlockSurface(surface);
+    Uint8 r, g, b;
+    SDL_GetRGB(value, surface->format, &r, &g, &b);
+    return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
+}
+
+std::string saveBmp(SDL_Surface* surface, const std::string& path)
+{
+    SDL_SaveBMP(surface, path.c_str());
+    SDL_FreeSurface(surface);
+    return path;
+}

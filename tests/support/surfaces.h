@@ -1,0 +1,13 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+
+// A 32-bit RGB software surface (red in the low byte, like the game's temporary surfaces).
+SDL_Surface* makeSurface(int width, int height);
+void paint(SDL_Surface* surface, int x, int y, int w, int h, Uint8 red, Uint8 green, Uint8 blue);
+// The colour at (x, y) as 0xRRGGBB, whatever the surface's format.
+Uint32 colourAt(SDL_Surface* surface, int x, int y);
+// Saves the surface as a BMP file and frees it; returns the path.
+std::string saveBmp(SDL_Surface* surface, const std::string& path);
