@@ -1,0 +1,222 @@
+"""Checks of the committed sprite collection game/data/gfx/didudo_sprites.xml and its sheets
+against the loader's format and the rules the game's code relies on."""
+import os
+import unittest
+import xml.etree.ElementTree as ET
+
+import numpy as np
+from PIL import Image
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+GAME = os.path.join(ROOT, "game")
+COLLECTION = os.path.join(GAME, "data", "gfx", "didudo_sprites.xml")
+ATTRIBUTES = ("name", "x", "y", "w", "h", "delay", "bX", "bY", "bW", "bH")
+
+# Framesets every sprite must have, the initial one first; "!" marks play-once framesets.
+REQUIRED = [
+    ("PLAYER WINTERPLAYER", "RIGHT LEFT FALL"),
+    ("LITTLEBIRD APPLE BOBEK BONUS10 BONUS50 BONUS150 BONUS250 BONUS1000 NASOBITEL2 NASOBITEL3 "
+     "NASOBITEL4 NASOBITEL5 NASOBITEL6 NASOBITEL7 NASOBITEL8 NASOBITEL9 NASOBITEL10 TREE1 TREE2 "
+     "TREE3 FLOWER1 FLOWER2 FLOWERS1 FLOWERS2 NEST HRAD1 HRAD2 HRAD3 CAT DOG PIG WINTERDOG FOX "
+     "PENGUIN BALON KUL KUL_CLOVEK1 KUL_CLOVEK2 KUL_CLOVEK3 EGG BONUSFANTASTIC BONUSGOOD "
+     "BONUSGREAT BONUSNOWAY BONUSWOW BONUSEXCELLENT BONUSCHAMPION WINTERBALON TREE4 KRYSTAL1 "
+     "KRYSTAL2 RAMPOUCH1 RAMPOUCH2 MSGANIMALS MSGFRIENDS MSGMINUSSPEED MSGMINUSTIME MSGPLUSAMMO "
+     "MSGPLUSLIVES MSGPLUSSPEED MSGPLUSTIME TRIGGERBALOON KOTEL VODA PLAMEN RAMBO TREE5 DFLOWER1 "
+     "DFLOWER2 DFLOWER3 DFLOWER4 KAKTUS1 KAKTUS2 SPIKE KOSTRA SIPKA TIPWINDOW INTRO1 INTRO2 "
+     "INTRO3 SRDCE1 SRDCE2 SRDCE3", "FRAMESET1"),
+    ("CLOVEK1 CLOVEK2 CLOVEK3 CLOVEK4 WINTERCLOVEK1 YETI CLOVEK5 CLOVEK6 VELBLOUD",
+     "RIGHT LEFT THROW_LEFT! THROW_RIGHT! HIT_LEFT HIT_RIGHT ANGRY_LEFT ANGRY_RIGHT"),
+    ("BOSS1", "RIGHT LEFT THROW_LEFT! THROW_RIGHT! HIT_LEFT HIT_RIGHT ANGRY_LEFT ANGRY_RIGHT DESTROYED"),
+    ("KAMEN KAMEN2 SNOWBALL WINTERKOULE", "AKTIVNI FRAMESET1"),
+    ("CATAPULT1", "IDLE FIRE! EMPTY"),
+    ("CATAPULT2", "IDLE FRAMESET1!"),
+    ("FLYINGBOY KOULE PLANE MEGASNOWBALL REDBALON DKOULE", "FRAMESET1 AKTIVNI"),
+    ("PADAKBOBKY PADAKSTIT PADAKZIVOT PADAKGOODTIME PADAKBADTIME PADAKBAD PADAKSPEED PADAKSLOW "
+     "PADAKSECRET PADAKLEVEL PADAKBOMB PADAKWING PADAKKING PADAKLAVINA", "FRAMESET1 EMPTY"),
+    ("ROGALO", "FRAMESET1 AKTIVNI EMPTY"),
+    ("KANON CEDULE1 CAR1", "FRAMESET"),
+    ("KANON2 WINTERKANON2", "FRAMESET FRAMESET1 RELOAD"),
+    ("YETILEZICI HYETI_LEFT HYETI_RIGHT", "FRAMESET1 BUCH!"),
+    ("KAPKA", "AKTINI AKTIVNI FRAMESET1"),
+    ("VYKUK", "INVISIBLE VYKOUKNUTI! HOD ZAKOUKNUTI!"),
+    ("BOSS2", "FRAMESET1 AKTIVNI DESTROYED"),
+    ("NOSIC", "RIGHT LEFT VYLIT_LEFT VYLIT_RIGHT ANGRY_LEFT ANGRY_RIGHT"),
+    ("SKORPION", "RIGHT ANGRY_RIGHT"),
+    ("SUP GOLDENSUP", "RIGHT LEFT ANGRY_LEFT ANGRY_RIGHT"),
+    ("EGGRUNNER", "RIGHT"),
+]
+FRAMESETS = {s: f.split() for names, f in REQUIRED for s in names.split()}
+
+PARACHUTES = [s for s in FRAMESETS if s.startswith("PADAK")]
+LABELS = ([f"BONUS{n}" for n in (10, 50, 150, 250, 1000)] + [f"NASOBITEL{n}" for n in range(2, 11)]
+          + [s for s in FRAMESETS if s.startswith("MSG")]
+          + ["BONUS" + w for w in "GOOD GREAT FANTASTIC EXCELLENT NOWAY WOW CHAMPION".split()])
+NO_BLACK = ["PLAYER", "WINTERPLAYER"] + LABELS
+BOX_REQUIRED = ("PLAYER WINTERPLAYER EGG APPLE LITTLEBIRD BOBEK CLOVEK1 CLOVEK2 CLOVEK3 CLOVEK4 "
+                "CLOVEK5 CLOVEK6 WINTERCLOVEK1 YETI VELBLOUD BOSS1 KANON2 WINTERKANON2 "
+                "TRIGGERBALOON KUL KUL_CLOVEK1 KUL_CLOVEK2 KUL_CLOVEK3 SKORPION SUP GOLDENSUP NOSIC "
+                "CAT DOG PIG WINTERDOG FOX PENGUIN EGGRUNNER NEST KAMEN KAMEN2 FLYINGBOY ROGALO "
+                "KOULE PLANE SNOWBALL KAPKA WINTERKOULE BOSS2 MEGASNOWBALL REDBALON DKOULE "
+                "CATAPULT1 HYETI_LEFT HYETI_RIGHT KOTEL VODA").split()
+GROUND_WALKERS = "CLOVEK1 CLOVEK2 CLOVEK3 CLOVEK4 CLOVEK5 CLOVEK6 WINTERCLOVEK1 YETI VELBLOUD BOSS1 NOSIC".split()
+ANIMALS = "CAT DOG PIG WINTERDOG FOX PENGUIN".split()
+
+
+def load_collection(path=COLLECTION):
+    """{sprite: {"src": str, "framesets": [(name, once, [frame dicts])]}} in file order."""
+    root = ET.parse(path).getroot()
+    if root.tag != "kolekce":
+        raise AssertionError(f"root element is {root.tag}, not kolekce")
+    sprites = {}
+    for s in root.findall("sprite"):
+        framesets = []
+        for fs in s.findall("frameset"):
+            once = fs.get("repeatAnimation", "1").strip() != "1"
+            frames = []
+            for fb in fs.findall("frameB"):
+                missing = [a for a in ATTRIBUTES if a not in fb.attrib]
+                if missing:
+                    raise AssertionError(f"{s.get('name')}/{fs.get('name')}: frameB lacks {missing}")
+                frame = {a: fb.get(a) if a == "name" else int(fb.get(a)) for a in ATTRIBUTES}
+                frames.append(frame)
+            framesets.append((fs.get("name"), once, frames))
+        if s.get("name") in sprites:
+            raise AssertionError(f"sprite {s.get('name')} described twice")
+        sprites[s.get("name")] = {"src": s.get("src"), "framesets": framesets}
+    return sprites
+
+
+class CollectionTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.sprites = load_collection()
+        cls.sheets = {}
+        for name, s in cls.sprites.items():
+            if s["src"] not in cls.sheets:
+                cls.sheets[s["src"]] = Image.open(os.path.join(GAME, s["src"])).convert("RGBA")
+
+    def frames(self, sprite, frameset=None):
+        for fs, once, frames in self.sprites[sprite]["framesets"]:
+            if frameset is None or fs == frameset:
+                yield from ((fs, f) for f in frames)
+
+    def pixels(self, sprite, frame):
+        sheet = self.sheets[self.sprites[sprite]["src"]]
+        return np.asarray(sheet.crop((frame["x"], frame["y"], frame["x"] + frame["w"],
+                                      frame["y"] + frame["h"])))
+
+    def test_every_sprite_is_known_and_has_its_framesets_in_order(self):
+        for name, s in self.sprites.items():
+            with self.subTest(sprite=name):
+                self.assertIn(name, FRAMESETS, "not a sprite the game asks for (misspelt?)")
+                have = [fs for fs, _, _ in s["framesets"]]
+                want = [f.rstrip("!") for f in FRAMESETS[name]]
+                self.assertEqual(have[0], want[0], "the initial frameset must come first")
+                self.assertEqual(sorted(set(want) - set(have)), [], "missing framesets")
+                self.assertEqual(len(have), len(set(have)), "duplicate frameset names")
+
+    def test_play_once_framesets_are_exactly_the_required_ones(self):
+        for name, s in self.sprites.items():
+            once_wanted = {f.rstrip("!") for f in FRAMESETS.get(name, []) if f.endswith("!")}
+            once_have = {fs for fs, once, _ in s["framesets"] if once}
+            self.assertEqual(once_have, once_wanted, name)
+
+    def test_frames_are_named_in_order_and_lie_inside_their_sheets(self):
+        for name, s in self.sprites.items():
+            sheet = self.sheets[s["src"]]
+            self.assertTrue(s["src"].startswith("data/gfx/"), s["src"])
+            for fs, _, frames in s["framesets"]:
+                with self.subTest(sprite=name, frameset=fs):
+                    self.assertGreaterEqual(len(frames), 1)
+                    self.assertEqual([f["name"] for f in frames],
+                                     [f"FRAME{i + 1}" for i in range(len(frames))])
+                    self.assertEqual(len({(f["w"], f["h"]) for f in frames}), 1,
+                                     "frames of one frameset differ in size: the sprite would jump")
+                    for f in frames:
+                        self.assertGreater(f["w"] * f["h"], 0)
+                        self.assertLessEqual(f["x"] + f["w"], sheet.width)
+                        self.assertLessEqual(f["y"] + f["h"], sheet.height)
+                        self.assertGreater(f["delay"], 0)
+                        if f["bW"] or f["bH"]:
+                            self.assertLessEqual(f["bX"] + f["bW"], f["w"])
+                            self.assertLessEqual(f["bY"] + f["bH"], f["h"])
+                            self.assertGreater(f["bW"] * f["bH"], 0, "half-empty box")
+
+    def test_sheets_use_the_cyan_key_and_never_show_it(self):
+        for src, sheet in self.sheets.items():
+            arr = np.asarray(sheet)
+            cyan = np.all(arr[..., :3] == (0, 255, 255), axis=-1)
+            clear = arr[..., 3] == 0
+            self.assertTrue(np.all(cyan[clear]), f"{src}: transparent pixels must hold cyan")
+            self.assertFalse(np.any(cyan & ~clear), f"{src}: a visible pixel is pure cyan")
+
+    def test_bird_and_label_sprites_hold_no_pure_black(self):
+        for name in NO_BLACK:
+            if name not in self.sprites:
+                continue
+            for fs, f in self.frames(name):
+                px = self.pixels(name, f)
+                black = np.all(px[..., :3] == 0, axis=-1) & (px[..., 3] > 0)
+                self.assertFalse(black.any(), f"{name}/{fs}: pure black turns transparent "
+                                              "when drawn translucent or tinted")
+
+    def test_boxes_that_the_behaviour_reads(self):
+        def boxed(f):
+            return f["bW"] > 0 and f["bH"] > 0
+
+        for name in BOX_REQUIRED:
+            if name in self.sprites:
+                initial = self.sprites[name]["framesets"][0][0]
+                for fs, f in self.frames(name, initial):
+                    self.assertTrue(boxed(f), f"{name}/{fs} needs a collision box")
+        for name in PARACHUTES:
+            if name in self.sprites:
+                for fs, f in self.frames(name, "FRAMESET1"):
+                    self.assertTrue(boxed(f), f"{name}/FRAMESET1 needs a box")
+                for fs, f in self.frames(name, "EMPTY"):
+                    self.assertFalse(boxed(f) or f["bW"] or f["bH"],
+                                     f"{name}/EMPTY must have no box, or the power-up repeats")
+        for name in LABELS + ["HRAD3"]:
+            if name in self.sprites:
+                for fs, f in self.frames(name):
+                    self.assertEqual((f["bW"], f["bH"]), (0, 0), f"{name} must have no box")
+
+    def test_friendly_bird_does_not_catch_its_own_droppings(self):
+        if "PLAYER" not in self.sprites or "BOBEK" not in self.sprites:
+            self.skipTest("PLAYER or BOBEK not drawn yet")
+        bobek_top = next(self.frames("BOBEK"))[1]["bY"]
+        for fs, f in self.frames("PLAYER", "RIGHT"):
+            self.assertLessEqual(f["bY"] + f["bH"], 25 + bobek_top)
+
+    def test_ground_lines(self):
+        for name in GROUND_WALKERS:
+            if name in self.sprites:
+                for fs, f in self.frames(name):
+                    if f["bW"] or f["bH"]:
+                        self.assertLessEqual(f["bY"] + f["bH"], f["h"] - 1,
+                                             f"{name}/{fs}: box reaches the ground row")
+        for name in ANIMALS:
+            if name in self.sprites:
+                for fs, f in self.frames(name):
+                    self.assertEqual(f["h"], 33, f"{name} must be 33 px tall to run on y = 448")
+                    self.assertLessEqual(f["bY"] + f["bH"], 32, name)
+        if "VODA" in self.sprites:
+            voda = next(self.frames("VODA"))[1]
+            self.assertLessEqual(voda["bH"], 2, "water drops 5 px apart would remove each other")
+            if "NOSIC" in self.sprites:
+                for fs, f in self.frames("NOSIC"):
+                    self.assertLessEqual(f["bY"] + f["bH"], 18 + voda["bY"], f"NOSIC/{fs}")
+        if "FLYINGBOY" in self.sprites and "CATAPULT1" in self.sprites:
+            catapult = next(self.frames("CATAPULT1", "EMPTY"))[1]
+            for fs, f in self.frames("FLYINGBOY"):
+                self.assertLessEqual(f["bY"] + f["bH"], 30 + catapult["bY"], f"FLYINGBOY/{fs}")
+
+    def test_vykuk_hides_completely(self):
+        if "VYKUK" not in self.sprites:
+            self.skipTest("VYKUK not drawn yet")
+        for fs, f in self.frames("VYKUK", "INVISIBLE"):
+            self.assertFalse(np.any(self.pixels("VYKUK", f)[..., 3] > 0))
+
+
+if __name__ == "__main__":
+    unittest.main()

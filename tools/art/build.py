@@ -1,0 +1,22 @@
+"""Builds every generated picture and the sprite collection into an output directory."""
+import os
+
+from . import collection, packer, sprites
+from .model import render
+
+
+def build_sprites(out_dir):
+    """Renders and packs every sprite; writes the sheets and the collection file."""
+    gfx = os.path.join(out_dir, collection.GFX_DIR)
+    os.makedirs(gfx, exist_ok=True)
+    entries = []
+    for sprite in sprites.collect():
+        sheet, placed = packer.pack(render(sprite))
+        sheet.save(os.path.join(gfx, sprite.file), optimize=False)
+        entries.append((sprite, placed))
+    with open(os.path.join(out_dir, collection.COLLECTION), "w", encoding="utf-8") as f:
+        f.write(collection.collection_xml(entries))
+
+
+def build(out_dir):
+    build_sprites(out_dir)

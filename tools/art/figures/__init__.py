@@ -1,0 +1,1 @@
+"""Characters and props drawn by several families and screens (the hero bird, eggs...)."""
