@@ -1,7 +1,7 @@
 """Builds every generated picture and the sprite collection into an output directory."""
 import os
 
-from . import collection, packer, sprites
+from . import collection, fonts, packer, sprites
 from .model import render
 
 
@@ -18,5 +18,12 @@ def build_sprites(out_dir):
         f.write(collection.collection_xml(entries))
 
 
+def build_fonts(out_dir):
+    for style in fonts.STYLES:
+        fonts.font_strip(style).save(os.path.join(out_dir, style.file))
+
+
 def build(out_dir):
+    os.makedirs(out_dir, exist_ok=True)
+    build_fonts(out_dir)
     build_sprites(out_dir)
