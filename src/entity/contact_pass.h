@@ -1,0 +1,33 @@
+#pragma once
+
+class CMap;
+class CMapEntity;
+class CMapEntitiesCollection;
+
+// The map cells a collision box covers: rows from top / 32 to (top + height) / 32 and columns
+// from left / 32 to (left + width) / 32, inclusive, dividing towards zero.
+struct CCellSpan
+{
+    int firstColumn, lastColumn, firstRow, lastRow;
+};
+CCellSpan cellsUnderBox(const CMapEntity& entity);
+// The cell index of a column and row on the 20 x 15 grid, or -1 outside it.
+int cellIndex(int column, int row);
+
+// Finds which entities touch each other and which touch blocking cells of the map's first two
+// layers, and resolves those contacts.
+class CContactPass
+{
+public:
+    void setLevel(CMapEntitiesCollection* entities, CMap* levelMap)
+    {
+        collection = entities;
+        map = levelMap;
+    }
+    void detectContacts();
+    void resolveAllContacts();
+
+private:
+    CMap* map = nullptr;
+    CMapEntitiesCollection* collection = nullptr;
+};
