@@ -1,7 +1,8 @@
 """Builds every generated picture and the sprite collection into an output directory."""
 import os
 
-from . import collection, fonts, packer, sprites
+from . import collection, fonts, packer, screens, sprites
+from .canvas import Canvas
 from .model import render
 
 
@@ -23,7 +24,15 @@ def build_fonts(out_dir):
         fonts.font_strip(style).save(os.path.join(out_dir, style.file))
 
 
+def build_screens(out_dir):
+    for file, module in screens.SCREENS:
+        canvas = Canvas(screens.WIDTH, screens.HEIGHT, screens.SS)
+        module.draw(canvas)
+        canvas.image(opaque=True).save(os.path.join(out_dir, file))
+
+
 def build(out_dir):
     os.makedirs(out_dir, exist_ok=True)
     build_fonts(out_dir)
+    build_screens(out_dir)
     build_sprites(out_dir)

@@ -22,7 +22,29 @@ class Mask:
     def of(cls, item, ss, grow=0.0):
         if isinstance(item, Mask):
             return item
-        return cls(*item.mask(ss, grow))
+        return cls(*item.mask(ss, grow)).trimmed()
+
+    def trimmed(self):
+        """The same coverage cut down to the rows and columns it touches."""
+        rows = np.flatnonzero(self.a.any(axis=1))
+        if len(rows) == 0:
+            return Mask(np.zeros((1, 1), np.float32), self.x0, self.y0)
+        cols = np.flatnonzero(self.a.any(axis=0))
+        r0, r1, c0, c1 = rows[0], rows[-1] + 1, cols[0], cols[-1] + 1
+        return Mask(self.a[r0:r1, c0:c1], self.x0 + int(c0), self.y0 + int(r0))
+
+    @staticmethod
+    def union(masks):
+        masks = list(masks)
+        x0 = min(m.x0 for m in masks)
+        y0 = min(m.y0 for m in masks)
+        x1 = max(m.x0 + m.a.shape[1] for m in masks)
+        y1 = max(m.y0 + m.a.shape[0] for m in masks)
+        out = np.zeros((y1 - y0, x1 - x0), np.float32)
+        for m in masks:
+            view = out[m.y0 - y0:m.y0 - y0 + m.a.shape[0], m.x0 - x0:m.x0 - x0 + m.a.shape[1]]
+            np.maximum(view, m.a, out=view)
+        return Mask(out, x0, y0)
 
     def _aligned(self, other):
         x0, y0 = min(self.x0, other.x0), min(self.y0, other.y0)
@@ -100,8 +122,10 @@ class Canvas:
             return
         cov = mask.a[y0 - mask.y0:y1 - mask.y0, x0 - mask.x0:x1 - mask.x0] * opacity
         if callable(colour):
-            ys, xs = np.mgrid[y0:y1, x0:x1].astype(np.float32)
-            src = colour((xs + 0.5) / self.ss, (ys + 0.5) / self.ss)
+            ys, xs = np.ogrid[y0:y1, x0:x1]
+            xs = ((xs + 0.5) / self.ss).astype(np.float32)
+            ys = ((ys + 0.5) / self.ss).astype(np.float32)
+            src = np.broadcast_to(colour(xs, ys), (y1 - y0, x1 - x0, 3))
         elif isinstance(colour, np.ndarray):
             src = colour[y0 - mask.y0:y1 - mask.y0, x0 - mask.x0:x1 - mask.x0]
         else:
