@@ -228,3 +228,12 @@ class Canvas:
                 raise ValueError("opaque picture has uncovered pixels")
             return Image.fromarray(colour, "RGB")
         return Image.fromarray(np.dstack([colour, alpha]), "RGBA")
+
+
+def washed_out(canvas, grey=0.5, light=0.2):
+    """Drain the colour of everything drawn on `canvas` so far: mix each pixel towards its own
+    grey by `grey`, then towards white by `light` (a faded, already-scored look)."""
+    rgb, alpha = canvas.rgb, canvas.alpha[..., None]
+    lum = rgb @ np.array([0.3, 0.59, 0.11], np.float32)
+    rgb += (lum[..., None] - rgb) * grey
+    rgb += (alpha - rgb) * light
