@@ -86,12 +86,11 @@ def draw_bird(canvas, cx, cy, scale=1.0, facing=1, rotation=0.0, wing="mid", win
     canvas.shade(beak_upper, P.BEAK_SHADE, _light(T, 0.9))
     canvas.mark("body", body)
 
+    if winter:
+        _winter_gear(canvas, T, ow, scarf_wave, scale)
     _eyes(canvas, T, mood, ow)
     if mood != "dizzy":
         canvas.fill(T(ellipse(9.5, 0.3, 2.0, 1.2)), P.CHEEK, opacity=0.7)
-
-    if winter:
-        _winter_gear(canvas, T, ow, scarf_wave, scale)
 
     canvas.outlined(wing_shape, P.BIRD, ow)
     canvas.shade(wing_shape, P.BIRD_SHADE, _light(T, 1.6))
@@ -147,7 +146,7 @@ def _winter_gear(canvas, T, ow, wave, scale):
     cap = T(path(bezier((-2.0, -8.0), (-1.5, -17.0), (10.5, -16.5), (11.0, -9.8)),
                  [(11.0, -9.8), (-2.0, -8.0)]))
     brim = T(stroke([(-2.4, -8.4), (11.4, -10.2)], 2.4))
-    pompom = T(circle(1.0, -16.2, 2.6))
+    pompom = T(circle(-2.0, -14.6, 2.5))
     canvas.figure([(cap, P.CAP)], ow)
     canvas.shade(cap, P.CAP_SHADE, _light(T, 1.5))
     canvas.figure([(brim, P.POMPOM), (pompom, P.POMPOM)], ow)

@@ -31,7 +31,7 @@ def _flying(wing, winter, phase, mirror=False):
 
 def _falling(turn, wing, winter):
     def draw(c):
-        draw_bird(c, CENTRE[0], CENTRE[1] - 1, SCALE * 0.92, rotation=turn, wing=wing,
+        draw_bird(c, CENTRE[0] + 0.5, CENTRE[1] - 1, SCALE * 0.82, rotation=turn, wing=wing,
                   winter=winter, mood="dizzy")
     return Frame(draw, FALL_DELAY)
 
