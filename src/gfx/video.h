@@ -38,7 +38,8 @@ SDL_Surface* glSDL_LoadBMP(const char* file);
 int glSDL_SaveBMP(SDL_Surface* surface, const char* file);
 SDL_Surface* glSDL_IMG_Load(const char* file);
 
-// Closes the screen and the video subsystem and quits SDL (the program's exit handler).
+// Closes the screen (reporting the texture table entries still in use), the video subsystem and
+// SDL (the program's exit handler).
 void glSDL_Quit();
 
 // Chooses the plain SDL path even when the OpenGL flag is requested (--software).
@@ -47,5 +48,9 @@ void glSDL_ForcePlainPath(bool plain);
 bool glSDL_UsingOpenGL();
 // Asks for vsync (on by default); a benchmark switches it off before setting the mode.
 void glSDL_SetVsync(bool on);
-// Texture uploads since the screen was set up (for the rendering benchmark and tests).
+// Caps the texture size below what OpenGL allows (0 lifts the cap), so that tests can make
+// ordinary surfaces larger than a texture.
+void glSDL_LimitTextureSize(int size);
+// Textures uploaded since the screen was set up, one per texture tile (for the rendering
+// benchmark and tests).
 unsigned long glSDL_TextureUploads();

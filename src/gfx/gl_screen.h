@@ -1,0 +1,90 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <vector>
+
+#include "gfx/gl_functions.h"
+#include "gfx/gl_texture_table.h"
+
+// The screen of the OpenGL path: the OpenGL window that SDL set up, the substitute screen surface
+// that the game draws on (a real 32-bit surface; it holds pixels only when they are read back), and
+// the drawing of blits and fills as textured quads. Textures are made from the source surfaces at
+// their first blit onto the screen and made again only when the surface changed.
+class GlScreen
+{
+public:
+    struct Settings
+    {
+        int width;
+        int height;
+        int bitsPerPixel;
+        Uint32 flags;         // SDL's flags, with SDL_OPENGL in place of the layer's flag
+        bool vsync;
+        int textureSizeLimit;  // 0: as large as OpenGL allows
+    };
+
+    // Sets the OpenGL video mode; null when SDL refuses it (SDL_GetError tells why).
+    static std::unique_ptr<GlScreen> open(const GlFunctions& gl, GlTextureTable& table, const Settings& settings);
+    ~GlScreen();
+    GlScreen(const GlScreen&) = delete;
+    GlScreen& operator=(const GlScreen&) = delete;
+
+    SDL_Surface* screen() const { return substitute; }
+    bool isScreen(const SDL_Surface* surface) const { return surface == substitute || surface == video; }
+
+    // Blit of a surface onto the screen, with SDL_UpperBlit's arguments and result.
+    int blit(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect);
+    // SDL_FillRect on the screen.
+    int fill(SDL_Rect* rect, Uint32 colour);
+    // Reads an area of the screen (null: all of it) back into the substitute surface and returns
+    // that surface, so that it can be the source of an SDL operation.
+    SDL_Surface* readBack(const SDL_Rect* area);
+    int lock();
+    void unlock();
+    void swap();
+    int toggleFullScreen();
+
+    // The surface is going away: its textures and its table entry are given back.
+    void forget(SDL_Surface* surface);
+    void limitTextureSize(int limit);
+    unsigned long uploads() const { return uploadCount; }
+
+    // Gives back every texture and the substitute surface while the OpenGL context still exists.
+    void close();
+
+private:
+    GlScreen(const GlFunctions& gl, GlTextureTable& table);
+    void setUp(const Settings& settings);
+    bool prepareTextures(TexInfo& info);
+    GLuint makeTexture(int width, int height);
+    void giveBack(GlTile& tile);
+    void dropAllTextures(bool replan);
+    void draw(SDL_Surface* source, TexInfo& info, const SDL_Rect& sourceArea, int x, int y);
+    void useTexture(GLuint texture);
+    void useBlending(bool on);
+    void useAlpha(Uint8 alpha);
+
+    struct PooledTexture
+    {
+        GLuint texture;
+        int width;
+        int height;
+    };
+
+    const GlFunctions& gl;
+    GlTextureTable& table;
+    SDL_Surface* video = nullptr;
+    SDL_Surface* substitute = nullptr;
+    int glMaxTextureSize = 256;
+    int maxTextureSize = 256;
+    unsigned long uploadCount = 0;
+    std::vector<Uint8> staging;
+    std::vector<PooledTexture> pool;
+
+    bool texturing = false;
+    bool blending = false;
+    GLuint boundTexture = 0;
+    Uint8 colourAlpha = SDL_ALPHA_OPAQUE;
+};
