@@ -218,5 +218,114 @@ class CollectionTest(unittest.TestCase):
             self.assertFalse(np.any(self.pixels("VYKUK", f)[..., 3] > 0))
 
 
+
+class ObjectRulesTest(unittest.TestCase):
+    """What the code asks of the projectiles, machines, vehicles, balloons and the flying boss."""
+
+    HAZARDS = ("KAMEN KAMEN2 FLYINGBOY ROGALO KOULE PLANE SNOWBALL KAPKA WINTERKOULE BOSS2 "
+               "MEGASNOWBALL REDBALON DKOULE").split()
+    GROUND = 448
+
+    @classmethod
+    def setUpClass(cls):
+        cls.sprites = load_collection()
+        cls.sheets = {}
+
+    def need(self, *names):
+        missing = [n for n in names if n not in self.sprites]
+        if missing:
+            self.skipTest(f"{', '.join(missing)} not drawn yet")
+
+    def frameset(self, sprite, name):
+        for fs, _, frames in self.sprites[sprite]["framesets"]:
+            if fs == name:
+                return frames
+        self.fail(f"{sprite} has no frameset {name}")
+
+    def alpha(self, sprite, frame):
+        src = self.sprites[sprite]["src"]
+        if src not in self.sheets:
+            self.sheets[src] = np.asarray(Image.open(os.path.join(GAME, src)).convert("RGBA"))
+        return self.sheets[src][frame["y"]:frame["y"] + frame["h"], frame["x"]:frame["x"] + frame["w"], 3]
+
+    @staticmethod
+    def box(f):
+        return (f["bX"], f["bY"], f["bW"], f["bH"])
+
+    def test_hazards_look_spent_without_moving_their_box(self):
+        """The near-miss scorer flips every hazard between AKTIVNI and FRAMESET1 all the time."""
+        for name in self.HAZARDS:
+            if name not in self.sprites:
+                continue
+            with self.subTest(sprite=name):
+                live, faded = self.frameset(name, "AKTIVNI"), self.frameset(name, "FRAMESET1")
+                self.assertEqual({self.box(f) for f in live}, {self.box(f) for f in faded},
+                                 "the box jumps when the look changes")
+                self.assertEqual({(f["w"], f["h"]) for f in live}, {(f["w"], f["h"]) for f in faded})
+                self.assertNotEqual((live[0]["x"], live[0]["y"]), (faded[0]["x"], faded[0]["y"]),
+                                    "the spent look must differ from the live one")
+
+    def test_reloading_cannons_start_loaded(self):
+        for name in ("KANON2", "WINTERKANON2"):
+            if name in self.sprites:
+                self.assertEqual(self.frameset(name, "FRAMESET"), self.frameset(name, "FRAMESET1"), name)
+
+    def test_catapult_box_meets_the_flung_boy_and_the_walkers(self):
+        self.need("CATAPULT1")
+        boxes = {self.box(f) for fs, _, frames in self.sprites["CATAPULT1"]["framesets"] for f in frames}
+        self.assertEqual(len(boxes), 1, "the box must not change while the boy is away")
+        (bx, by, bw, bh), = boxes
+        h = self.frameset("CATAPULT1", "IDLE")[0]["h"]
+        column = (10, 11)
+        if "FLYINGBOY" in self.sprites:
+            boy = self.frameset("FLYINGBOY", "AKTIVNI")[0]
+            column = (10 + boy["bX"], 10 + boy["bX"] + boy["bW"])
+        self.assertLess(bx, column[1], "the boy falls back beside the catapult's box")
+        self.assertGreater(bx + bw, column[0], "the boy falls back beside the catapult's box")
+        top, bottom = self.GROUND - h + by, self.GROUND - h + by + bh
+        for name in GROUND_WALKERS:
+            if name not in self.sprites:
+                continue
+            for f in self.frameset(name, "RIGHT"):
+                w_top = self.GROUND - f["h"] + f["bY"]
+                self.assertTrue(w_top < bottom and w_top + f["bH"] > top,
+                                f"{name} walks over the catapult without touching its box")
+
+    def test_cauldron_reaches_the_carriers_box(self):
+        self.need("KOTEL")
+        for f in self.frameset("KOTEL", "FRAMESET1"):
+            top = self.GROUND - f["h"] + f["bY"]
+            bottom = top + f["bH"]
+            if "NOSIC" not in self.sprites:
+                self.assertLessEqual(top, 420)
+                continue
+            for fs in ("RIGHT", "LEFT"):
+                for n in self.frameset("NOSIC", fs):
+                    n_top = self.GROUND - n["h"] + n["bY"]
+                    self.assertTrue(n_top < bottom and n_top + n["bH"] > top,
+                                    f"NOSIC/{fs} cannot touch the cauldron to refill")
+
+    def test_icicles_drip_from_their_tips(self):
+        self.need("RAMPOUCH1", "RAMPOUCH2", "KAPKA")
+        drop_w = self.frameset("KAPKA", "AKTINI")[0]["w"]
+        for name, (dx, dy) in (("RAMPOUCH1", (2, 42)), ("RAMPOUCH2", (0, 25))):
+            for f in self.frameset(name, "FRAMESET1"):
+                ys, xs = np.nonzero(self.alpha(name, f) >= 128)
+                tip_y = ys.max()
+                tip_x = xs[ys == tip_y].mean()
+                self.assertTrue(dx <= tip_x < dx + drop_w, f"{name}: the drop falls beside the tip")
+                self.assertTrue(dy - 5 <= tip_y < dy, f"{name}: the drop appears away from the tip")
+
+    def test_palette_names_are_defined_once(self):
+        """A colour named twice silently repaints the other family's sprites."""
+        import ast
+        with open(os.path.join(ROOT, "tools", "art", "palette.py"), encoding="utf-8") as f:
+            tree = ast.parse(f.read())
+        names = [t.id for node in tree.body if isinstance(node, ast.Assign)
+                 for t in node.targets if isinstance(t, ast.Name)]
+        twice = sorted({n for n in names if names.count(n) > 1})
+        self.assertEqual(twice, [], "colours defined twice in palette.py")
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -100,8 +100,8 @@ def draw_stone(c, turn, cx, cy, radii, colour, shade, light):
 def draw_kamen(c, turn):
     """A grey pebble, chipped and lumpy."""
     shape = draw_stone(c, turn, 5, 5, (4.3, 3.4, 4.2, 3.7, 4.4, 3.3, 4.0),
-                       P.PEBBLE, P.PEBBLE_SHADE, P.PEBBLE_LIGHT)
-    c.fill(circle(*turned(5, 5, turn, 1.2, 0.8), 0.8), P.PEBBLE_SHADE, clip=shape)
+                       P.THROWN_STONE, P.THROWN_STONE_SHADE, P.THROWN_STONE_LIGHT)
+    c.fill(circle(*turned(5, 5, turn, 1.2, 0.8), 0.8), P.THROWN_STONE_SHADE, clip=shape)
 
 
 def draw_kamen2(c, turn):
@@ -114,7 +114,7 @@ def draw_kamen2(c, turn):
 
 def draw_koule(c):
     """A heavy iron ball."""
-    ball(c, 6, 6, 4.8, P.IRON, P.IRON_SHADE, P.IRON_LIGHT)
+    ball(c, 6, 6, 4.8, P.CAST_IRON, P.CAST_IRON_SHADE, P.CAST_IRON_LIGHT)
 
 
 def draw_dkoule(c, turn):
@@ -168,8 +168,8 @@ def draw_apple(c):
     stem = stroke(bezier((6, 4.2), (5.8, 2.2), (6.8, 0.9)), 1.1)
     leaf = path(bezier((6.6, 2.2), (7.6, 0.2), (10.2, 0.2), (11.2, 1.0)),
                 bezier((11.2, 1.0), (9.8, 2.6), (8.0, 2.8), (6.6, 2.2)))
-    c.figure([(stem, P.APPLE_STEM), (body, P.APPLE_RED)])
-    c.shade(body, P.APPLE_RED_SHADE, (1.4, 1.4))
+    c.figure([(stem, P.APPLE_STEM), (body, P.FRUIT_RED)])
+    c.shade(body, P.FRUIT_RED_SHADE, (1.4, 1.4))
     c.fill(ellipse(3.6, 5.6, 1.1, 1.7, 25), P.WHITE, opacity=0.9)
     c.outlined(leaf, P.APPLE_LEAF)
     c.shade(leaf, P.APPLE_LEAF_SHADE, (0.5, 0.7))

@@ -29,10 +29,10 @@ def draw_snowball(c, turn):
 def draw_winterkoule(c, turn):
     """A ball of blue ice with frost cracks and a sparkle."""
     cx = cy = 7
-    shape = ball(c, cx, cy, 5.6, P.ICE, P.ICE_SHADE, P.ICE_LIGHT)
+    shape = ball(c, cx, cy, 5.6, P.ICICLE, P.ICICLE_SHADE, P.ICICLE_LIGHT)
     crack = [turned(cx, cy, turn, x, y) for x, y in ((-3.8, 1.0), (-1.0, 0.2), (0.6, 2.4), (2.8, 2.0))]
     branch = [turned(cx, cy, turn, x, y) for x, y in ((-1.0, 0.2), (0.2, -2.8))]
-    c.fill(stroke(crack, 0.7) + stroke(branch, 0.6), P.ICE_LIGHT, clip=shape)
+    c.fill(stroke(crack, 0.7) + stroke(branch, 0.6), P.ICICLE_LIGHT, clip=shape)
     c.fill(star(cx - 2.2, cy - 2.4, 1.9, 0.45, 4), P.WHITE)
 
 
@@ -46,7 +46,7 @@ def draw_megasnowball(c, turn):
     c.shade(body, P.SNOWBALL_SHADE, (2.2, 2.2))
     c.fill(ellipse(cx - 3.2, cy - 3.6, 2.6, 1.5, -35), P.WHITE)
     for x, y in ((3.2, 1.4), (-1.6, -4.2)):
-        c.fill(circle(*turned(cx, cy, turn, x, y), 0.9), P.PEBBLE, clip=body)
+        c.fill(circle(*turned(cx, cy, turn, x, y), 0.9), P.THROWN_STONE, clip=body)
     _specks(c, body, cx, cy, turn, ((-4.6, 1.8), (3.6, -4.4), (0.6, 3.4), (-0.8, -0.6)), 0.8,
             P.SNOWBALL_SHADE)
 
@@ -63,8 +63,8 @@ def draw_kapka(c, stretch):
     """A drop of icy water: light, with a white glint; `stretch` lengthens it as it falls."""
     w, h = KAPKA_SIZE
     shape = drop_shape(0.6, 0.4 + (1 - stretch) * 1.2, w - 1.2, h - 0.8 - (1 - stretch) * 1.2)
-    c.outlined(shape, P.ICE, 0.8)
-    c.shade(shape, P.ICE_SHADE, (0.7, 0.7))
+    c.outlined(shape, P.ICICLE, 0.8)
+    c.shade(shape, P.ICICLE_SHADE, (0.7, 0.7))
     c.fill(ellipse(1.9, h - 3.1, 0.5, 0.9), P.WHITE)
 
 
@@ -81,10 +81,10 @@ def icicle(c, tip, top_y, half_width, rings, seed):
         left.append((tx - w, y))
         right.append((tx + w, y))
     shape = polygon(left + [tip] + right[::-1])
-    c.outlined(shape, P.ICE)
-    c.shade(shape, P.ICE_SHADE, (half_width * 0.45, 0))
+    c.outlined(shape, P.ICICLE)
+    c.shade(shape, P.ICICLE_SHADE, (half_width * 0.45, 0))
     c.fill(stroke([(tx - half_width * 0.45, top_y + 1), (tx - 0.4, top_y + length * 0.75)],
-                  max(0.8, half_width * 0.3)), P.ICE_LIGHT, clip=shape)
+                  max(0.8, half_width * 0.3)), P.ICICLE_LIGHT, clip=shape)
     return shape
 
 
