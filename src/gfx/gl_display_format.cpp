@@ -1,5 +1,6 @@
 #include "gfx/gl_display_format.h"
 
+#include "gfx/gl_clip.h"
 #include "gfx/gl_pixels.h"
 
 namespace {
@@ -71,8 +72,11 @@ SDL_Surface* openGlDisplayFormatAlpha(SDL_Surface* surface)
     return SDL_ConvertSurface(surface, layerFormat(true), surface->flags & (SDL_SRCALPHA | SDL_RLEACCELOK));
 }
 
-void refreshLayerAlpha(SDL_Surface* surface)
+void refreshLayerAlpha(SDL_Surface* surface, const SDL_Rect* area)
 {
+    SDL_Rect part;
+    if (!clipToSurface(surface, area, part))
+        return;
     const SDL_PixelFormat* format = surface->format;
     const Uint32 colours = ~format->Amask;
     const bool keyed = (surface->flags & SDL_SRCCOLORKEY) != 0;
@@ -81,9 +85,9 @@ void refreshLayerAlpha(SDL_Surface* surface)
     const Uint32 visible = static_cast<Uint32>(alpha) << format->Ashift;
 
     SDL_LockSurface(surface);
-    for (int y = 0; y < surface->h; ++y) {
+    for (int y = part.y; y < part.y + part.h; ++y) {
         Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
-        for (int x = 0; x < surface->w; ++x) {
+        for (int x = part.x; x < part.x + part.w; ++x) {
             const Uint32 colour = row[x] & colours;
             row[x] = colour | ((keyed && colour == key) ? 0 : visible);
         }

@@ -18,5 +18,6 @@ SDL_Surface* openGlDisplayFormat(SDL_Surface* surface, GlTextureTable& table);
 SDL_Surface* openGlDisplayFormatAlpha(SDL_Surface* surface);
 
 // Makes the layer-made alpha channel of a surface agree with its pixels, colour key and
-// per-surface alpha again (after the game changed any of them).
-void refreshLayerAlpha(SDL_Surface* surface);
+// per-surface alpha again (after the game changed any of them): in the given area when only its
+// pixels there changed, everywhere when the area is null.
+void refreshLayerAlpha(SDL_Surface* surface, const SDL_Rect* area = nullptr);

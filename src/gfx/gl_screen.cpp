@@ -9,7 +9,8 @@
 namespace {
 
 // Textures given back by freed surfaces are kept for reuse (the temporary surfaces of translucent
-// drawing come and go every frame) up to this many.
+// drawing come and go every frame) up to this many. A texture is reused only in a later frame:
+// changing one that a drawing of this frame still reads would make OpenGL finish that drawing first.
 constexpr size_t pooledTextures = 64;
 
 struct ColourSizes
@@ -186,6 +187,7 @@ void GlScreen::unlock()
 void GlScreen::swap()
 {
     SDL_GL_SwapBuffers();
+    ++frames;
 }
 
 int GlScreen::toggleFullScreen()
@@ -263,7 +265,7 @@ bool GlScreen::prepareTextures(TexInfo& info)
 GLuint GlScreen::makeTexture(int width, int height)
 {
     for (PooledTexture& pooled : pool)
-        if (pooled.width == width && pooled.height == height) {
+        if (pooled.width == width && pooled.height == height && pooled.frame != frames) {
             const GLuint texture = pooled.texture;
             pooled = pool.back();
             pool.pop_back();
@@ -293,7 +295,7 @@ void GlScreen::giveBack(GlTile& tile)
     if (!tile.texture)
         return;
     if (pool.size() < pooledTextures) {
-        pool.push_back({tile.texture, tile.textureWidth, tile.textureHeight});
+        pool.push_back({tile.texture, tile.textureWidth, tile.textureHeight, frames});
     } else {
         if (boundTexture == tile.texture)
             boundTexture = 0;

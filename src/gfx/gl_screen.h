@@ -71,6 +71,7 @@ private:
         GLuint texture;
         int width;
         int height;
+        unsigned long frame;  // the frame in which it was given back
     };
 
     const GlFunctions& gl;
@@ -80,6 +81,7 @@ private:
     int glMaxTextureSize = 256;
     int maxTextureSize = 256;
     unsigned long uploadCount = 0;
+    unsigned long frames = 0;
     std::vector<Uint8> staging;
     std::vector<PooledTexture> pool;
 

@@ -25,9 +25,9 @@ bool isGlScreen(const SDL_Surface* surface)
     return glScreen && glScreen->isScreen(surface);
 }
 
-// The surface's pixels may have changed: its textures are out of date, and a layer-made alpha
-// channel must follow its new colours.
-void markChanged(SDL_Surface* surface)
+// The surface's pixels may have changed (in the given area, null: anywhere): its textures are
+// out of date, and a layer-made alpha channel must follow its new colours.
+void markChanged(SDL_Surface* surface, const SDL_Rect* area = nullptr)
 {
     if (!textureTable)
         return;
@@ -36,7 +36,7 @@ void markChanged(SDL_Surface* surface)
         return;
     info->valid = false;
     if (info->layerAlpha && !surface->locked)
-        refreshLayerAlpha(surface);
+        refreshLayerAlpha(surface, area);
 }
 
 // A surface whose pixels SDL may read: the screen's are read back first in OpenGL mode.
@@ -248,7 +248,7 @@ int glSDL_BlitSurface(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* ta
     if (isGlScreen(target))
         return glScreen->blit(source, sourceRect, targetRect);
     const int result = SDL_UpperBlit(source, sourceRect, target, targetRect);
-    markChanged(target);
+    markChanged(target, targetRect);
     return result;
 }
 
@@ -261,7 +261,7 @@ int glSDL_FillRect(SDL_Surface* target, SDL_Rect* rect, Uint32 color)
     if (isGlScreen(target))
         return glScreen->fill(rect, color);
     const int result = SDL_FillRect(target, rect, color);
-    markChanged(target);
+    markChanged(target, rect);
     return result;
 }
 

@@ -178,7 +178,8 @@ TEST_F(LayerDisplayFormat, PixelsDrawnIntoItLaterAreKeyedByTheirColour)
     SDL_BlitSurface(stamp, nullptr, plain, &at);
     at = {6, 6, 0, 0};
     SDL_BlitSurface(stamp, nullptr, layer, &at);
-    refreshLayerAlpha(layer);
+    EXPECT_EQ(at.w, 6) << "SDL hands back the area drawn";
+    refreshLayerAlpha(layer, &at);
     EXPECT_EQ(blitDifference(plain, layer, greyBoard), 0);
     SDL_FreeSurface(stamp);
 }
