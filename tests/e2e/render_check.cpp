@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -342,6 +343,32 @@ protected:
         ASSERT_TRUE(SDL_WasInit(SDL_INIT_VIDEO)) << SDL_GetError();
     }
 };
+
+// Runs first, before any OpenGL library is loaded into the process: SDL looks for the library
+// where this variable says, as on a machine without OpenGL drivers.
+TEST_F(RenderCheck, WithoutAnOpenGlLibraryTheGameDrawsThroughThePlainPath)
+{
+    setenv("SDL_VIDEO_GL_DRIVER", "/nonexistent/libGL.so.1", 1);
+    glSDL_ForcePlainPath(false);
+    ::testing::internal::CaptureStderr();
+    SDL_Surface* screen = glSDL_SetVideoMode(640, 480, 32, openGlMode);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    unsetenv("SDL_VIDEO_GL_DRIVER");
+    ASSERT_NE(screen, nullptr) << SDL_GetError();
+    EXPECT_FALSE(glSDL_UsingOpenGL());
+    EXPECT_EQ(errors.rfind("glSDL/wrapper ERROR: Could not load OpenGL library!\n", 0), 0u) << errors;
+    EXPECT_NE(errors.find("falling back to the plain SDL path"), std::string::npos) << errors;
+
+    SDL_Surface* sheet = makeSheet();
+    glSDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 30, 60, 90));
+    blitAt(sheet, nullptr, screen, 100, 100);
+    glSDL_Flip(screen);
+    SDL_Surface* shot = capture(screen);
+    expectColour(shot, 116, 116, {250, 60, 20, 255}, "sprite on the plain path");
+    expectColour(shot, 100, 100, {30, 60, 90, 255}, "keyed pixel on the plain path");
+    SDL_FreeSurface(shot);
+    glSDL_FreeSurface(sheet);
+}
 
 TEST_F(RenderCheck, OpenGlDrawsWhatThePlainPathDraws)
 {
