@@ -1,11 +1,22 @@
 #include "app/application.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/clock.h"
 #include "app/fatal.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "behaviour/prototype_controllers.h"
+#include "entity/map_entity_collection.h"
+#include "frontend/password_list.h"
+#include "frontend/stav_pauza.h"
+#include "frontend/stav_tip.h"
+#include "game/level.h"
+#include "game/stav_hra.h"
+#include "gfx/font.h"
+#include "level/level_list.h"
+#include "gfx/sprite.h"
 #include "gfx/video.h"
 #include "options/options.h"
 #include "sound/sound_engine.h"
@@ -37,6 +48,18 @@ public:
 private:
     CApplication* app = nullptr;
 };
+
+// The game states in registration order.
+std::unique_ptr<CStavHry> makeState(const std::string& stateName)
+{
+    if (stateName == "HRA")
+        return std::make_unique<CStavHry_Hra>();
+    if (stateName == "PAUZA")
+        return std::make_unique<CStavHry_Pauza>();
+    if (stateName == "TIP")
+        return std::make_unique<CStavHry_Tip>();
+    return std::make_unique<CBlankState>(stateName);
+}
 
 const char* const stateNames[] = {"HRA", "INTRO", "OUTRO", "PAUZA", "ENTERTOP10", "ENTERPASSWORD", "TIP", "CREDITS", "UVOD"};
 const char* const statesEnteredAtStart[] = {"INTRO", "OUTRO", "PAUZA", "ENTERTOP10", "ENTERPASSWORD", "TIP", "UVOD"};
@@ -75,13 +98,80 @@ void CApplication::initialise()
     std::srand(currentTicks());
     SDL_EnableUNICODE(1);
 
+    largeFont = loadFont("font2.png");
+    smallFont = loadFont("fontsmall2.png");
+
+    CPasswordList& passwords = CPasswordList::instance();
+    passwords.add("l6", "plumb");
+    passwords.add("l1b", "grivelk");
+    passwords.add("l8b", "tandor");
+
     for (const char* stateName : stateNames)
-        addState(std::make_unique<CBlankState>(stateName));
+        addState(makeState(stateName));
     running = true;
+
+    sprites = std::make_unique<CSpriteCollection>("kolekce");
+    setSpriteCollection(sprites.get());
+    sprites->load("data/gfx/didudo_sprites.xml");
+
+    CMapEntityCollection::instance().registerCatalogue();
+    registerPrototypeControllers(prototypeControllers);
 
     for (const char* stateName : statesEnteredAtStart)
         enterState(stateName);
     switchTo("UVOD");
+
+    if (options.startsAtLevel())
+        warpToLevel();
+}
+
+void CApplication::warpToLevel()
+{
+    CGlobals& globals = CGlobals::instance();
+    if (!options.levelSet.empty())
+        globals.setDifficulty(options.levelSet == "easy" ? 0 : options.levelSet == "medium" ? 1 : 2);
+    enterState("HRA");
+    if (!options.level.empty() && !startGameAtLevel(options.level)) {
+        std::fprintf(stderr, "zepo: level %s is not in the level set %s (data/maps/%s/levellist.xml)\n",
+                     options.level.c_str(), globals.levelSet.c_str(), globals.levelSet.c_str());
+        std::exit(2);
+    }
+    switchTo("HRA");
+}
+
+void CApplication::startNewGameLevels()
+{
+    CGlobals& globals = CGlobals::instance();
+    levelIndex = 0;
+    level.reset();
+    globals.resetForNewGame();
+    levelList = readLevelList("data/maps/" + globals.levelSet + "/levellist.xml");
+    loadLevel(0);
+    CSoundEngine::instance().stopAllSounds();
+}
+
+void CApplication::loadLevel(Uint16 index)
+{
+    level.reset();
+    level = std::make_unique<CLevel>();
+    level->setPrototypeControllers(&prototypeControllers);
+    level->load(levelList->name(index));
+}
+
+bool CApplication::startGameAtLevel(const std::string& levelName)
+{
+    if (!levelList)
+        return false;
+    int index = levelList->indexOf(levelName);
+    if (index < 0)
+        return false;
+    CGlobals& globals = CGlobals::instance();
+    levelIndex = static_cast<Uint16>(index);
+    level.reset();
+    globals.resetForNewGame();
+    levelList = readLevelList("data/maps/" + globals.levelSet + "/levellist.xml");
+    loadLevel(levelIndex);
+    return true;
 }
 
 void CApplication::mainLoop()
@@ -102,6 +192,13 @@ void CApplication::shutdown()
     states.clear();
     currentState = nullptr;
     fpsTimer.reset();
+    level.reset();
+    levelList.reset();
+    largeFont.reset();
+    smallFont.reset();
+    setSpriteCollection(nullptr);
+    sprites.reset();
+    prototypeControllers.clear();
 }
 
 void CApplication::addState(std::unique_ptr<CStavHry> state)

@@ -9,6 +9,12 @@
 #include "app/command_line.h"
 #include "app/stav_hry.h"
 #include "app/timer.h"
+#include "entity/entity_controller.h"
+
+class CFont;
+class CLevel;
+class CLevelList;
+class CSpriteCollection;
 
 // The hub handed to every state: running flag, current event, fonts, high scores, prototype
 // controllers, level list and current level, and the registry of game states.
@@ -24,6 +30,15 @@ public:
     void mainLoop();
     void shutdown();
 
+    // A new game from the first level of the chosen level set: the game values are reset, the
+    // level list is read again and its first level loaded.
+    void startNewGameLevels();
+    // Replaces the level object by a new one playing the level at that index of the list.
+    void loadLevel(Uint16 index);
+    // A new game started directly at a named level of the current level set (a password, or the
+    // command line); false when the list has no such level.
+    bool startGameAtLevel(const std::string& levelName);
+
     // The state registry. Each operation visits every state of that name in registration order;
     // an unknown name ends the program.
     void addState(std::unique_ptr<CStavHry> state);
@@ -36,9 +51,14 @@ public:
     bool gameInProgress = false;
     bool hintShown = false;
     SDL_Event event{};
+    CControllerList prototypeControllers;
+    std::unique_ptr<CFont> largeFont;
+    std::unique_ptr<CFont> smallFont;
     int mouseX = 0;
     int mouseY = 0;
     Uint16 levelIndex = 0;
+    std::unique_ptr<CLevel> level;
+    std::unique_ptr<CLevelList> levelList;
     Uint32 frameStartTick = 0;
     Uint32 framesPerSecond = 0;
     std::unique_ptr<CTimer> fpsTimer;
@@ -46,10 +66,15 @@ public:
     Uint32 frameCounter = 0;
     CStavHry* currentState = nullptr;
 
+    // The program-wide sprite collection "kolekce".
+    std::unique_ptr<CSpriteCollection> sprites;
+
     const CCommandLine options;
 
 private:
     void requireState(const std::string& stateName) const;
+    // Starts the game at the level the command line asked for, skipping the story and the menu.
+    void warpToLevel();
 };
 
 // One unit of movement per 20 ms at normal speed; a frame longer than about half a second

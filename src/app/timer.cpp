@@ -24,7 +24,7 @@ bool CTimer::expired()
         startTick = createdTick = now;
         waitingFirstPoll = false;
     }
-    if (now - startTick < period)
+    if (static_cast<Sint32>(now - startTick) < static_cast<Sint64>(period))
         return false;
     lastFireTick = now;
     startTick = now;
@@ -37,9 +37,9 @@ void CTimer::restart()
     waitingFirstPoll = false;
 }
 
-Uint32 CTimer::elapsed() const
+Sint32 CTimer::elapsed() const
 {
-    return currentTicks() - startTick;
+    return static_cast<Sint32>(currentTicks() - startTick);
 }
 
 CTimerList::~CTimerList()

@@ -8,7 +8,9 @@
 
 // A millisecond timer polled once per frame. Its period starts counting at the first poll
 // (or an explicit restart), it fires once when the period has run out and restarts itself
-// from that poll: time beyond the deadline is not carried over.
+// from that poll: time beyond the deadline is not carried over. A start moved into the future
+// (more time from a power-up, a pause that began on the very tick the timer started) simply
+// waits; it never fires early.
 class CTimer
 {
 public:
@@ -22,7 +24,8 @@ public:
     void setPeriod(Uint32 periodMs) { period = periodMs; }
     Uint32 getPeriod() const { return period; }
     void shift(Sint32 ms) { startTick += static_cast<Uint32>(ms); }
-    Uint32 elapsed() const;
+    // Time since the period started; negative while a shift has moved the start into the future.
+    Sint32 elapsed() const;
 
 private:
     Uint32 startTick = 0;

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "behaviour/player_bird.h"
+#include "behaviour/projectiles.h"
 #include "entity/entity_catalogue.h"
 
 namespace {
@@ -22,7 +24,26 @@ struct CControllerRow
 
 // The controller of each controlled entity name. Registration follows the catalogue's order.
 const CControllerRow controllerRows[] = {
+    {"PLAYER", &prototype<CDidudoController2>},
+    {"APPLE", &prototype<CAppleController>},
+    {"BOBEK", &prototype<CBobekController>},
+    {"KAMEN", &prototype<CKamenController>},
+    {"KAMEN2", &prototype<CKamenController>},
+    {"FLYINGBOY1", &prototype<CKamenController>},
+    {"KOULE", &prototype<CKouleController>},
+    {"KOULEUP", &prototype<CKamenController>},
+    {"WINTERPLAYER", &prototype<CDidudoController2>},
+    {"SNOWBALL", &prototype<CKamenController>},
+    {"RAMPOUCH1", &prototype<CRampouchController>},
+    {"RAMPOUCH2", &prototype<CRampouch2Controller>},
+    {"KAPKA", &prototype<CKouleController>},
+    {"WINTERKOULE", &prototype<CKamenController>},
+    {"FALLINGWINTERKOULE", &prototype<CFallingWinterKouleController>},
+    {"DIDUDO", &prototype<CDidudoController>},
+    {"MEGASNOWBALL", &prototype<CFallingWinterKouleController>},
     {"SPOT", &prototype<CUpDownController>},
+    {"DKOULE", &prototype<CKamenController>},
+    {"SPIKE", &prototype<CSpikeController>},
 };
 
 }

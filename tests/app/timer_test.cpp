@@ -59,14 +59,38 @@ TEST_F(TimerTest, ShiftMovesTheDeadlineBothWays)
     EXPECT_TRUE(timer.expired());
 }
 
+TEST_F(TimerTest, AStartMovedIntoTheFutureWaitsInsteadOfFiring)
+{
+    CTimer clockOfLevel(60000);
+    clockOfLevel.restart();
+    clock.advance(3000);
+    clockOfLevel.shift(10000);  // ten seconds more, three seconds into the level
+    EXPECT_EQ(clockOfLevel.elapsed(), -7000);
+    EXPECT_FALSE(clockOfLevel.expired());
+    clock.advance(66999);
+    EXPECT_FALSE(clockOfLevel.expired());
+    clock.advance(1);
+    EXPECT_TRUE(clockOfLevel.expired());
+
+    CTimer started(1000);
+    started.restart();  // a pause begins on the very tick the timer started
+    clock.advance(500);
+    CTimerWatch::instance().shiftAll(501);
+    EXPECT_FALSE(started.expired());
+    clock.advance(1000);
+    EXPECT_FALSE(started.expired());
+    clock.advance(1);
+    EXPECT_TRUE(started.expired());
+}
+
 TEST_F(TimerTest, RestartAndElapsed)
 {
     CTimer timer(500);
     timer.restart();
     clock.advance(120);
-    EXPECT_EQ(timer.elapsed(), 120u);
+    EXPECT_EQ(timer.elapsed(), 120);
     timer.restart();
-    EXPECT_EQ(timer.elapsed(), 0u);
+    EXPECT_EQ(timer.elapsed(), 0);
     clock.advance(499);
     EXPECT_FALSE(timer.expired());
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <SDL.h>
+
+#include "app/stav_hry.h"
+
+// "PAUZA": freezes the game under the word "PAUZA" until a key or a mouse button is pressed;
+// when play resumes every timer is shifted by the length of the pause.
+class CStavHry_Pauza : public CStavHry
+{
+public:
+    CStavHry_Pauza() : CStavHry("PAUZA") {}
+    void enter(CApplication* application) override;
+    void frame() override;
+    void leave() override { deactivate(); }
+
+private:
+    CApplication* app = nullptr;
+    Uint32 begin = 0;
+};
