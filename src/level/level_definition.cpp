@@ -1,0 +1,54 @@
+#include "level/level_definition.h"
+
+#include <tinyxml.h>
+
+#include "app/fatal.h"
+#include "app/globals.h"
+#include "app/text_number.h"
+
+namespace {
+
+// A score or a time cannot be negative: a negative number in the file counts as 0.
+Uint32 leadingCount(const char* text)
+{
+    int value = leadingInt(text);
+    return value < 0 ? 0 : static_cast<Uint32>(value);
+}
+
+}
+
+void readLevelDefinition(CLevelDefinition& level, const std::string& path)
+{
+    TiXmlDocument document;
+    if (!document.LoadFile(path.c_str()))
+        fatalError("File " + path + " not found!");
+    const TiXmlElement* element = document.FirstChildElement("level");
+    if (!element)
+        fatalErrorIn(path, "level tag not found in leveldef!");
+    const char* tileDefFile = element->Attribute("tiledef");
+    if (!tileDefFile)
+        fatalErrorIn(path, "TILEDEF not found near LEVEL tag!");
+    level.tileDefFile = tileDefFile;
+
+    const char* name = element->Attribute("name");
+    level.displayName = name ? name : "NO NAME";
+    level.requiredScore = leadingCount(element->Attribute("score"));
+
+    CGlobals& globals = CGlobals::instance();
+    // A range below 1 is kept as it is: the wind step then leaves the level without wind.
+    if (const char* maxWind = element->Attribute("maxWind"))
+        globals.maxWind = leadingInt(maxWind);
+
+    const char* music = element->Attribute("music");
+    level.musicName = music ? music : "";
+
+    delete globals.levelClock;
+    globals.levelClock = nullptr;
+    globals.timeLimit = 0;
+    if (const char* time = element->Attribute("time")) {
+        globals.timeLimit = leadingCount(time);
+        globals.levelClock = new CTimer(globals.timeLimit);
+        globals.levelClock->restart();
+    }
+    globals.stepWind();
+}

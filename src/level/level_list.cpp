@@ -1,0 +1,31 @@
+#include "level/level_list.h"
+
+#include <tinyxml.h>
+
+#include <algorithm>
+
+#include "app/fatal.h"
+
+int CLevelList::indexOf(const std::string& name) const
+{
+    auto found = std::find(names.begin(), names.end(), name);
+    return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+}
+
+std::unique_ptr<CLevelList> readLevelList(const std::string& path)
+{
+    TiXmlDocument document;
+    if (!document.LoadFile(path.c_str()))
+        fatalError("File " + path + " not found!");
+    auto list = std::make_unique<CLevelList>();
+    for (const TiXmlElement* element = document.FirstChildElement("level"); element;
+         element = element->NextSiblingElement("level")) {
+        const char* name = element->Attribute("name");
+        if (!name)
+            fatalErrorIn(path, "NAME not found near LEVEL tag!");
+        list->add(name);
+    }
+    if (list->count() == 0)
+        fatalErrorIn(path, "No level found in level list!");
+    return list;
+}
