@@ -5,7 +5,9 @@
 // The rendering layer: SDL 1.2's video operations with the same arguments and results.
 // A video mode requested with GLSDL_OPENGL becomes an OpenGL window; every blit onto the screen
 // is then drawn as textured quads from textures made of the source surfaces. Without the flag
-// (or with the plain path forced) every operation is the SDL function of the same name.
+// (or with the plain path forced) every operation is the SDL function of the same name. When
+// OpenGL cannot be had, the layer says so on standard error and sets the mode through plain SDL.
+// In OpenGL mode the screen is a 32-bit substitute surface: blits from it read the window back.
 
 // The layer's own OpenGL flag in the video mode flags.
 constexpr Uint32 GLSDL_OPENGL = 0x00100000;
