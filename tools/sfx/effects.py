@@ -29,21 +29,21 @@ def lets_go():
     mix_into(out, 0.3 * _note("bell", "c7", 0.3, 0.9), samples(0.27))
     for i in range(9):
         mix_into(out, 0.12 * (0.4 + 0.07 * i) * drums.hit("snare"), samples(0.03 * i))
-    mix_into(out, 0.25 * drums.hit("crash"), samples(0.27))
+    mix_into(out, 0.1 * drums.hit("crash"), samples(0.27))
     return out * np.where(time_axis(len(out)) > 0.95, np.exp(-(time_axis(len(out)) - 0.95) / 0.08), 1)
 
 
 def hit():
-    """The bird's squawk, and the thud of the blow."""
-    out = _canvas(0.62)
-    squawk = speak([Syllable("kr", "a", 0.2, 950, 820, 1.0), Syllable("", "e", 0.12, 820, 600, 0.8)],
-                   scale=1.9, growl=0.6, breath=0.3, seed=31)
-    mix_into(out, 0.75 * squawk, 0)
+    """The thud of the blow, and the bird's squawk right after it."""
+    out = _canvas(0.48)
     n = samples(0.3)
     t = time_axis(n)
-    thump = np.sin(2 * np.pi * np.cumsum(45 + 90 * np.exp(-t / 0.03)) / SR) * exp_decay(n, 0.08)
-    thump += 0.5 * normalize(fft_filter(noise(n, 32), lowpass(500)), 1.0) * exp_decay(n, 0.03)
-    mix_into(out, 0.8 * normalize(thump, 1.0), samples(0.05))
+    thump = np.sin(2 * np.pi * np.cumsum(70 + 110 * np.exp(-t / 0.025)) / SR) * exp_decay(n, 0.07)
+    thump += 0.6 * normalize(fft_filter(noise(n, 32), bandpass(600, 1.2)), 1.0) * exp_decay(n, 0.015)
+    mix_into(out, 0.8 * normalize(thump, 1.0), 0)
+    squawk = speak([Syllable("kr", "a", 0.2, 950, 820, 1.0), Syllable("", "e", 0.12, 820, 600, 0.8)],
+                   scale=1.9, growl=0.6, breath=0.3, seed=31)
+    mix_into(out, 0.75 * squawk, samples(0.04))
     return out
 
 
@@ -112,11 +112,11 @@ def wind():
     n = samples(1.9)
     t = time_axis(n)
     centre = np.interp(t, (0, 0.7, 1.3, 1.9), (260, 720, 520, 300))
-    body = sweeping_noise(n, centre, 1.4, seed=51)
-    howl = sweeping_noise(n, centre * 1.9, 9.0, seed=52)
+    body = fft_filter(sweeping_noise(n, centre, 1.4, seed=51), lowpass(1600))
+    howl = sweeping_noise(n, centre * 1.9, 6.0, seed=52)
     gusts = 1 + 0.5 * normalize(fft_filter(noise(n, 53), lowpass(4)), 1.0)
     swell = np.sin(np.pi * np.clip(t / 1.9, 0, 1)) ** 1.5
-    mono = (normalize(body, 1.0) + 0.35 * normalize(howl, 1.0)) * gusts * swell
+    mono = (normalize(body, 1.0) + 0.5 * normalize(howl, 1.0)) * gusts * swell
     return pan(mono, np.interp(t, (0, 1.9), (-0.7, 0.7)))
 
 

@@ -153,7 +153,7 @@ def _epiano(freq, gate, velocity, seed):
 STRUCK = {"bell": BELL, "celesta": CELESTA, "marimba": MARIMBA, "gong": GONG}
 
 
-def play(name, freq, gate, velocity=0.8, seed=0):
+def _render(name, freq, gate, velocity, seed):
     if name in INSTRUMENTS:
         return _tone(INSTRUMENTS[name], freq, gate, velocity, seed)
     if name in STRUCK:
@@ -161,6 +161,14 @@ def play(name, freq, gate, velocity=0.8, seed=0):
     if name == "epiano":
         return _epiano(freq, gate, velocity, seed)
     raise KeyError(f"unknown instrument {name!r}")
+
+
+def play(name, freq, gate, velocity=0.8, seed=0):
+    """One note; its last 5 ms fade to silence, so that a note cut at the end of its tail never clicks."""
+    note = _render(name, freq, gate, velocity, seed)
+    end = min(len(note), samples(0.005))
+    note[len(note) - end:] *= np.linspace(1, 0, end)
+    return note
 
 
 def names():
