@@ -25,8 +25,10 @@ void CMap::drawLayers(size_t first, size_t end, SDL_Surface* target)
     for (size_t layer = first; layer < end; ++layer) {
         const CMapCell* cells = layers[layer].cells;
         for (int index = 0; index < cellsPerLayer; ++index) {
+            if (cells[index].tileNumber == 0)
+                continue;
             const CTileDefinition& tile = definition(cells[index].tileNumber);
-            if (cells[index].tileNumber == 0 || !tile.hasPicture)
+            if (!tile.hasPicture)
                 continue;
             SDL_Rect from = {tile.picture.x, tile.picture.y, tileSize, tileSize};
             SDL_Rect to = {static_cast<Sint16>(tileSize * (index % columns)),
