@@ -15,9 +15,7 @@ import math
 from dataclasses import dataclass
 
 from .. import palette as P
-from ..shapes import arc_points, bezier, circle, ellipse, path, polygon, stroke
-
-OW = P.OUTLINE_WIDTH
+from ..shapes import arc_points, bezier, circle, ellipse, path, stroke
 
 
 def along(angle, length=1.0):
@@ -32,17 +30,21 @@ def add(p, q, k=1.0):
 
 @dataclass(frozen=True)
 class Build:
-    thigh: float = 7.5
-    shin: float = 7.5
-    torso: float = 17.0      # hip to the top of the shoulders
-    chest: float = 6.5       # half-width at the shoulders
-    waist: float = 6.0       # half-width at the hips
+    thigh: float = 6.5
+    shin: float = 6.5
+    torso: float = 16.0      # hip to the top of the shoulders
+    chest: float = 6.8       # half-width at the shoulders
+    waist: float = 7.6       # half-width at the hips
     belly: float = 0.0       # how far the belly bulges forward
     head: float = 7.5        # head radius
-    arm: float = 6.5         # upper arm and forearm, each
-    limb: float = 4.0        # thickness of arms and legs
-    hand: float = 2.0
-    foot: float = 4.2        # shoe length
+    arm: float = 7.5         # upper arm and forearm, each
+    limb: float = 4.8        # thickness of arms and legs
+    hand: float = 2.3
+    foot: float = 4.6        # shoe length
+
+    def scaled(self, k):
+        """The same build `k` times the size."""
+        return Build(**{name: value * k for name, value in self.__dict__.items()})
 
 
 @dataclass(frozen=True)
@@ -70,42 +72,46 @@ class Pose:
     bob: float = 0.0                        # raise the whole body (a hop, a step)
     lean: float = 0.0                       # torso lean forward
     tilt: float = 0.0                       # head tilt forward
-    mood: str = "grumpy"                    # see MOODS
+    mood: str = "grumpy"                    # a key of BROWS
     gaze: tuple = (0.5, -0.6)               # where the pupils look (-1..1)
     held: str = None                        # "stone" | "snowball" in the near hand
     splat: bool = False                     # a dropping landed on the head
     open_hands: bool = False
+    reach: tuple = (None, None)             # hand targets (near, far) relative to the neck;
+                                            # a target overrides that arm's angles
 
 
 LAYERS = ("back", "far", "torso", "hair", "head", "front")
-MOODS = ("grumpy", "sneer", "grit", "shout", "shock", "squint", "laugh", "dizzy", "calm")
 
 
 class Skeleton:
     """Joint positions of one person in one pose, and the map from local units to the canvas."""
 
-    def __init__(self, look, pose, x, ground, facing=1):
+    def __init__(self, look, pose, x, ground, facing=1, spin=0.0):
         self.look, self.pose, self.build = look, pose, look.build
         self.x, self.ground, self.facing = x, ground, facing
+        a = math.radians(spin)
+        self.spin = (math.cos(a), math.sin(a))
         b = self.build
         legs = []
         for thigh, shin in (pose.near_leg, pose.far_leg):
             knee = along(thigh, b.thigh)
             legs.append((knee, add(knee, along(shin, b.shin))))
-        ankle_height = 1.6
+        ankle_height = 2.35      # the sole of the shoe touches the ground
         hip_y = -max(a[1] for _, a in legs) - ankle_height - pose.bob
         self.hip = (0.0, hip_y)
         self.knees = [add(self.hip, k) for k, _ in legs]
         self.ankles = [add(self.hip, a) for _, a in legs]
         self.up = along(180.0 - pose.lean)
         self.neck = add(self.hip, self.up, b.torso)
-        self.shoulders = [self.torso_point(-0.3, b.torso - 2.8), self.torso_point(0.9, b.torso - 2.4)]
+        self.shoulders = [self.torso_point(1.2, b.torso - 3.0), self.torso_point(-1.0, b.torso - 2.6)]
         self.elbows, self.hands = [], []
-        for sh, (upper, fore) in zip(self.shoulders, (pose.near_arm, pose.far_arm)):
+        for sh, angles, target in zip(self.shoulders, (pose.near_arm, pose.far_arm), pose.reach):
+            upper, fore = angles if target is None else reach(sh, add(self.neck, target), b.arm)
             elbow = add(sh, along(upper, b.arm))
             self.elbows.append(elbow)
             self.hands.append(add(elbow, along(fore, b.arm)))
-        self.head = self.torso_point(1.0, b.torso + b.head * 0.92)
+        self.head = self.torso_point(-0.4, b.torso + b.head * 0.92)
 
     def torso_point(self, forward, height):
         """A point `height` up the torso axis and `forward` across it."""
@@ -120,7 +126,12 @@ class Skeleton:
         return (self.head[0] + dx * c - dy * s, self.head[1] + dx * s + dy * c)
 
     def point(self, p):
-        return (self.x + p[0] * self.facing, self.ground + p[1])
+        """Local units to the canvas: turned by the spin about the body's middle, then placed."""
+        c, s = self.spin
+        pivot = self.hip[1] - self.build.torso * 0.4
+        mx, my = p[0], p[1] - pivot
+        x, y = mx * c - my * s, mx * s + my * c + pivot
+        return (self.x + x * self.facing, self.ground + y)
 
     def __call__(self, shape):
         """A shape in local units placed on the canvas."""
@@ -144,12 +155,13 @@ def light(depth=1.2):
 def torso_shape(b):
     """The torso in torso units: x across (front positive), y up negative, hip centre at 0."""
     top = -b.torso
-    front = bezier((b.waist, 0.5), (b.waist + b.belly * 1.3, top * 0.35),
-                   (b.chest + b.belly * 0.4, top * 0.8), (b.chest * 0.75, top + 0.5))
-    shoulders = bezier((b.chest * 0.75, top + 0.5), (b.chest * 0.3, top - 1.2),
-                       (-b.chest * 0.5, top - 1.0), (-b.chest, top + 2.0))
-    back = bezier((-b.chest, top + 2.0), (-b.chest - 0.6, top * 0.5), (-b.waist, 0.0), (-b.waist, 0.5))
-    seat = bezier((-b.waist, 0.5), (-b.waist * 0.6, 2.2), (b.waist * 0.6, 2.2), (b.waist, 0.5))
+    front = bezier((b.waist * 0.9, 0.8), (b.waist + 0.6 + b.belly * 1.5, top * 0.3),
+                   (b.chest + 0.4 + b.belly * 0.6, top * 0.8), (b.chest * 0.7, top + 0.6))
+    shoulders = bezier((b.chest * 0.7, top + 0.6), (b.chest * 0.3, top - 0.8),
+                       (-b.chest * 0.5, top - 0.8), (-b.chest * 0.85, top + 1.4))
+    back = bezier((-b.chest * 0.85, top + 1.4), (-b.chest * 1.15, top * 0.6), (-b.waist - 0.6, top * 0.15),
+                  (-b.waist * 0.9, 0.8))
+    seat = bezier((-b.waist * 0.9, 0.8), (-b.waist * 0.5, 2.4), (b.waist * 0.5, 2.4), (b.waist * 0.9, 0.8))
     return path(front, shoulders, back, seat)
 
 
@@ -220,10 +232,21 @@ def draw_limb(c, parts, colours, far):
         c.shade(cloth, cloth_c[1], light(1.0))
 
 
-def draw_person(c, look, pose, x, ground, facing=1):
-    """Draw a person standing on (x, ground), the point between the feet. Marks the parts
+def reach(shoulder, target, length):
+    """(upper arm, forearm) angles that put the hand of an arm of two `length` bones on the
+    target, the elbow bending down and out; a target out of reach gets a straight arm."""
+    dx, dy = target[0] - shoulder[0], target[1] - shoulder[1]
+    d = min(math.hypot(dx, dy), 2 * length - 1e-3)
+    aim = math.degrees(math.atan2(dx, dy))
+    bend = math.degrees(math.acos(d / (2 * length)))
+    return aim - bend, aim + bend
+
+
+def draw_person(c, look, pose, x, ground, facing=1, spin=0.0):
+    """Draw a person standing on (x, ground), the point between the feet, or tumbling by
+    `spin` degrees about the middle of the body. Marks the parts
     "body" (head and torso) and "head" for collision boxes; returns the skeleton."""
-    sk = Skeleton(look, pose, x, ground, facing)
+    sk = Skeleton(look, pose, x, ground, facing, spin)
     b = look.build
     sleeves = look.sleeves or look.top
     hands = look.gloves or look.skin
@@ -243,7 +266,7 @@ def draw_person(c, look, pose, x, ground, facing=1):
     c.figure(parts)
     c.shade(near_leg, look.legs[1], light(1.0))
     c.shade(torso, look.top[1], light(1.8))
-    c.shade(head, look.skin[1], light(1.4))
+    c.shade(head, look.skin[1], light(1.0))
     _items(c, sk, "torso")
     _items(c, sk, "hair")
     draw_face(c, sk)
@@ -279,6 +302,11 @@ def held(c, sk, what):
 
 # --- the face ---------------------------------------------------------------------------------
 
+# Every mood: how far the brows lift and how steeply they slant down to the nose.
+BROWS = {"grumpy": (1.0, 9.0), "sneer": (1.2, 16.0), "grit": (1.5, 24.0), "shout": (1.6, 30.0),
+         "shock": (3.0, -14.0), "squint": (2.2, 18.0), "laugh": (2.6, -8.0), "dizzy": (2.8, -10.0),
+         "calm": (2.6, 0.0)}
+
 def draw_face(c, sk):
     b, look, pose = sk.build, sk.look, sk.pose
     r, e = b.head, look.eyes
@@ -287,7 +315,8 @@ def draw_face(c, sk):
     ear = H(ellipse(-r * 0.28, r * 0.12, 1.5, 2.1))
     c.outlined(ear, look.skin[0])
     c.fill(H(ellipse(-r * 0.26, r * 0.16, 0.6, 1.0)), look.skin[1])
-    eyes = ((r * 0.34, -r * 0.16, 1.0), (r * 0.78, -r * 0.2, 0.8))
+    eyes = ((r * 0.3, -r * 0.14, 1.0), (r * 0.76, -r * 0.18, 0.78))
+    ew, eh = r * 0.2 * e, r * 0.27 * e
     if mood in ("squint", "laugh"):
         for ex, ey, w in eyes:
             if mood == "squint":
@@ -299,25 +328,23 @@ def draw_face(c, sk):
             c.fill(H(stroke(pts, 0.9)), P.OUTLINE)
     else:
         for ex, ey, w in eyes:
-            white = H(ellipse(ex, ey, 1.75 * w * e, 2.3 * e))
+            white = H(ellipse(ex, ey, ew * w, eh))
             c.outlined(white, P.EYE_WHITE, 0.7)
             if mood == "dizzy":
                 spiral = [(ex + 0.16 * t * math.cos(t * 1.3), ey + 0.18 * t * math.sin(t * 1.3))
                           for t in [k * 0.45 for k in range(16)]]
                 c.fill(H(stroke(spiral, 0.6)), P.PUPIL)
                 continue
-            size = 0.65 if mood == "shock" else 1.05
+            size = 0.6 if mood == "shock" else 1.0
             gx, gy = pose.gaze
-            c.fill(H(circle(ex + gx * 0.6 * w, ey + gy * 0.9, size * e)), P.PUPIL, clip=white)
-    brows = {"grumpy": (1.0, 9.0), "sneer": (1.2, 16.0), "grit": (1.5, 24.0), "shout": (1.6, 30.0),
-             "shock": (3.0, -14.0), "squint": (2.2, 18.0), "laugh": (2.6, -8.0),
-             "dizzy": (2.8, -10.0), "calm": (2.6, 0.0)}
-    lift, slant = brows[mood]
+            c.fill(H(circle(ex + gx * 0.5 * ew * w, ey + gy * 0.4 * eh, size * r * 0.13 * e)), P.PUPIL,
+                   clip=white)
+    lift, slant = BROWS[mood]
     for ex, ey, w in eyes:
         half = 1.7 * w
         k = math.tan(math.radians(slant)) * half
-        c.fill(H(stroke([(ex - half, ey - 2.0 * e - lift - k * 0.4), (ex + half, ey - 2.0 * e - lift + k)],
-                        1.1)), P.OUTLINE)
+        c.fill(H(stroke([(ex - half, ey - eh - lift * 0.6 - 0.6 - k * 0.4),
+                         (ex + half, ey - eh - lift * 0.6 - 0.6 + k)], 1.1)), P.OUTLINE)
     nx, ny = r * 0.92, r * 0.18
     c.fill(H(circle(nx + 0.4, ny + 0.4, look.nose * 0.75)), P.NOSE_TIP, opacity=0.45)
     c.fill(H(circle(nx - 0.5, ny - 0.7, look.nose * 0.3)), P.WHITE, opacity=0.7)
@@ -363,7 +390,7 @@ def draw_mouth(c, sk, mood):
 
 # --- the hit --------------------------------------------------------------------------------------
 
-def splat(c, sk, size=1.0):
+def splat(c, sk, size=1.3):
     """A dropping burst on the top of the head, with a drip running down."""
     r = sk.build.head
     H = sk.on_head

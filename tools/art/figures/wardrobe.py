@@ -19,9 +19,9 @@ def short_hair(colours, fringe=0.0):
     """Hair over the crown and the back of the head; `fringe` brings it further over the brow."""
     def draw(c, sk):
         r = sk.build.head
-        crown = _head_arc(r, 0.7, 140, 300 + fringe * 20)
-        hairline = bezier(crown[-1], (r * 0.2, -r * 0.45), (-r * 0.1, -r * 0.2),
-                          (-r * 0.45, r * 0.05), (-r * 0.62, r * 0.55), crown[0])
+        crown = _head_arc(r, 0.7, 150, 300 + fringe * 20)
+        hairline = bezier(crown[-1], (r * 0.2, -r * 0.5), (-r * 0.1, -r * 0.35),
+                          (-r * 0.35, -r * 0.25), (-r * 0.6, r * 0.3), crown[0])
         hair = sk.on_head(path(crown, hairline))
         c.outlined(hair, colours[0])
         c.shade(hair, colours[1], light(1.2))
@@ -34,11 +34,12 @@ def fringe_hair(colours):
     """A ring of hair around the back of a bald head."""
     def draw(c, sk):
         r = sk.build.head
-        ring = sk.on_head(path(_head_arc(r, 0.6, 110, 215),
-                               bezier((-r * 0.98, -r * 0.55), (-r * 0.6, -r * 0.1), (-r * 0.55, r * 0.7))))
+        outer = _head_arc(r, 0.5, 105, 200)
+        inner = arc_points(-r * 0.2, r * 0.1, r * 0.62, r * 0.62, 200, 105)
+        ring = sk.on_head(path(outer, inner))
         c.outlined(ring, colours[0])
         c.shade(ring, colours[1], light(1.0))
-        c.fill(sk.on_head(ellipse(-r * 0.05, -r * 0.62, r * 0.25, r * 0.14, -20)), P.WHITE, opacity=0.6)
+        c.fill(sk.on_head(ellipse(-r * 0.05, -r * 0.6, r * 0.28, r * 0.16, -20)), P.WHITE, opacity=0.7)
     return "hair", draw
 
 
@@ -67,16 +68,16 @@ def add2(p, q):
 def straw_hat(colours=(P.STRAW, P.STRAW_SHADE), band=P.SHIRT_RED):
     def draw(c, sk):
         r = sk.build.head
-        brim = sk.on_head(ellipse(0.5, -r * 0.55, r * 1.55, r * 0.32, -6))
-        crown = sk.on_head(path(bezier((-r * 0.75, -r * 0.55), (-r * 0.8, -r * 1.45),
-                                       (r * 0.7, -r * 1.55), (r * 0.75, -r * 0.7))))
+        brim = sk.on_head(ellipse(0.5, -r * 0.72, r * 1.5, r * 0.28, -6))
+        crown = sk.on_head(path(bezier((-r * 0.72, -r * 0.72), (-r * 0.78, -r * 1.6),
+                                       (r * 0.68, -r * 1.7), (r * 0.72, -r * 0.86))))
         c.figure([(brim, colours[0]), (crown, colours[0])])
         c.shade(brim, colours[1], light(1.0))
         c.shade(crown, colours[1], light(1.3))
-        c.fill(sk.on_head(stroke([(-r * 0.74, -r * 0.78), (r * 0.74, -r * 0.88)], 1.6)), band)
+        c.fill(sk.on_head(stroke([(-r * 0.72, -r * 0.98), (r * 0.72, -r * 1.06)], 1.6)), band, clip=crown)
         for k in range(-3, 4):
-            c.fill(sk.on_head(stroke([(k * r * 0.35, -r * 0.45), (k * r * 0.38, -r * 0.62)], 0.4)),
-                   colours[1], opacity=0.8)
+            c.fill(sk.on_head(stroke([(k * r * 0.35, -r * 0.62), (k * r * 0.38, -r * 0.8)], 0.4)),
+                   colours[1], opacity=0.8, clip=brim)
     return "head", draw
 
 
@@ -110,35 +111,53 @@ def cap(colours, visor_back=False):
     return "head", draw
 
 
+def fire_helmet(colours, badge=P.YELLOW):
+    """A fireman's helmet: a round crown with a ridge, a long brim at the back."""
+    def draw(c, sk):
+        r = sk.build.head
+        crown = sk.on_head(path(_head_arc(r, 1.0, 180, 360), [(r * 1.1, -r * 0.45), (-r * 1.1, -r * 0.45)]))
+        brim = sk.on_head(path(bezier((-r * 1.9, -r * 0.15), (-r * 1.2, -r * 0.6), (r * 0.6, -r * 0.55),
+                                      (r * 1.25, -r * 0.5)),
+                               bezier((r * 1.25, -r * 0.5), (r * 0.5, -r * 0.3), (-r * 1.0, -r * 0.3),
+                                      (-r * 1.9, -r * 0.15))))
+        ridge = sk.on_head(stroke(arc_points(0, 0, r * 0.55, r * 1.05 + 1.0, 215, 330), 1.4))
+        c.figure([(brim, colours[1]), (crown, colours[0])])
+        c.shade(crown, colours[1], light(1.4))
+        c.fill(ridge, colours[1])
+        c.outlined(sk.on_head(ellipse(r * 0.75, -r * 0.75, 1.2, 1.5)), badge, 0.7)
+        c.fill(sk.on_head(ellipse(-r * 0.3, -r * 1.0, 1.4, 0.6, -15)), P.WHITE, opacity=0.7)
+    return "head", draw
+
+
 def fur_hat(colours, fur):
     """A fur hat with ear flaps."""
     def draw(c, sk):
         r = sk.build.head
-        flap = sk.on_head(round_box(-r * 0.55, -r * 0.3, -r * 0.05, r * 0.55, 1.5))
-        dome = sk.on_head(path(_head_arc(r, 1.0, 175, 365), [(r * 1.1, -r * 0.3), (-r * 1.1, -r * 0.3)]))
-        rim = sk.on_head(round_box(-r * 1.15, -r * 0.75, r * 1.1, -r * 0.2, 2.0))
+        flap = sk.on_head(round_box(-r * 0.75, -r * 0.55, -r * 0.25, r * 0.35, 1.4))
+        dome = sk.on_head(path(_head_arc(r, 1.0, 175, 365), [(r * 1.1, -r * 0.5), (-r * 1.1, -r * 0.5)]))
+        rim = sk.on_head(round_box(-r * 1.15, -r * 0.95, r * 1.05, -r * 0.5, 2.0))
         c.figure([(flap, fur[1]), (dome, colours[0]), (rim, fur[0])])
         c.shade(dome, colours[1], light(1.3))
         c.shade(rim, fur[1], light(1.0))
         for k in range(5):
             x = -r + k * r * 0.48
-            c.fill(sk.on_head(stroke([(x, -r * 0.7), (x + 0.6, -r * 0.3)], 0.5)), fur[1], opacity=0.8)
+            c.fill(sk.on_head(stroke([(x, -r * 0.9), (x + 0.6, -r * 0.55)], 0.5)), fur[1], opacity=0.8)
     return "head", draw
 
 
 def beanie(colours, pompom=(P.POMPOM, P.POMPOM_SHADE), stripe=None):
     def draw(c, sk):
         r = sk.build.head
-        dome = sk.on_head(path(_head_arc(r, 0.8, 178, 362), [(r * 1.1, -r * 0.3), (-r * 1.1, -r * 0.3)]))
-        cuff = sk.on_head(round_box(-r * 1.12, -r * 0.62, r * 1.08, -r * 0.18, 1.6))
-        bobble = sk.on_head(circle(-r * 0.2, -r * 1.2, 2.4))
+        dome = sk.on_head(path(_head_arc(r, 0.8, 182, 358), [(r * 1.05, -r * 0.6), (-r * 1.05, -r * 0.6)]))
+        cuff = sk.on_head(round_box(-r * 1.1, -r * 0.95, r * 1.02, -r * 0.52, 1.6))
+        bobble = sk.on_head(circle(-r * 0.25, -r * 1.3, 2.4))
         c.figure([(dome, colours[0]), (cuff, colours[1])])
         c.shade(dome, colours[1], light(1.3))
         if stripe:
-            c.fill(sk.on_head(stroke([(-r, -r * 0.85), (r, -r * 0.85)], 1.2)), stripe, clip=dome)
+            c.fill(sk.on_head(stroke([(-r, -r * 1.12), (r, -r * 1.12)], 1.2)), stripe, clip=dome)
         for k in range(6):
             x = -r * 0.95 + k * r * 0.38
-            c.fill(sk.on_head(stroke([(x, -r * 0.58), (x, -r * 0.24)], 0.5)), colours[0], opacity=0.7)
+            c.fill(sk.on_head(stroke([(x, -r * 0.9), (x, -r * 0.58)], 0.5)), colours[0], opacity=0.7)
         c.outlined(bobble, pompom[0])
         c.shade(bobble, pompom[1], light(0.8))
     return "head", draw
@@ -148,10 +167,10 @@ def goggles(strap, lens):
     """Ski goggles pushed up on the forehead."""
     def draw(c, sk):
         r = sk.build.head
-        c.figure([(sk.on_head(stroke([(-r * 1.0, -r * 0.5), (r * 0.9, -r * 0.62)], 1.4)), strap)], 0.7)
-        glass = sk.on_head(round_box(r * 0.1, -r * 0.95, r * 1.05, -r * 0.35, 1.4))
+        c.figure([(sk.on_head(stroke([(-r * 1.0, -r * 0.85), (r * 0.9, -r * 0.98)], 1.4)), strap)], 0.7)
+        glass = sk.on_head(round_box(r * 0.15, -r * 1.25, r * 1.05, -r * 0.75, 1.4))
         c.outlined(glass, lens[0])
-        c.fill(sk.on_head(stroke([(r * 0.3, -r * 0.8), (r * 0.6, -r * 0.85)], 0.7)), P.WHITE, opacity=0.8)
+        c.fill(sk.on_head(stroke([(r * 0.35, -r * 1.0), (r * 0.65, -r * 1.02)], 0.7)), P.WHITE, opacity=0.8)
     return "head", draw
 
 
@@ -203,22 +222,23 @@ def beard(colours):
 # --- clothes ------------------------------------------------------------------------------------
 
 def overalls(colours, buckle=P.YELLOW):
-    """Dungarees: trousers come from the look's legs; this is the bib and its straps."""
+    """Dungarees: trousers come from the look's legs; this is the seat, the bib and a strap."""
     def draw(c, sk):
         b = sk.build
-        t = -b.torso
-        bib = sk.on_torso(path([(-b.waist - 0.3, 0.8), (-b.waist * 0.2, t * 0.58), (b.chest * 0.95, t * 0.62)],
-                               bezier((b.chest * 0.95, t * 0.62), (b.waist + b.belly * 1.2, t * 0.3),
-                                      (b.waist + 0.4, 0.8))))
-        strap = sk.on_torso(stroke([(-b.chest * 0.25, t * 0.6), (-b.chest * 0.4, t * 0.97)], 1.5))
+        t = b.torso
         torso = sk.on_torso(torso_shape(b))
-        c.fill(bib, colours[0], clip=torso)
-        c.shade(bib, colours[1], light(1.5), clip=torso)
-        c.fill(sk.on_torso(stroke([(-b.waist * 0.2, t * 0.58), (b.chest * 0.95, t * 0.62)], 0.8)),
+        seat = sk.on_torso(box(-b.chest * 2, -t * 0.3, b.chest * 2 + b.belly, 3.0))
+        bib = sk.on_torso(round_box(-b.chest * 0.15, -t * 0.72, b.chest * 2 + b.belly, -t * 0.25, 1.2))
+        strap = sk.on_torso(stroke([(-b.chest * 0.05, -t * 0.7), (-b.chest * 0.55, -t * 1.02)], 1.6))
+        for part in (seat, bib):
+            c.fill(part, colours[0], clip=torso)
+        c.fill(sk.on_torso(stroke([(-b.chest * 0.15, -t * 0.72), (-b.chest * 0.15, -t * 0.3)], 0.8)
+                           + stroke([(-b.chest * 0.15, -t * 0.72), (b.chest * 2, -t * 0.72)], 0.8)),
                P.OUTLINE, clip=torso)
+        c.shade(torso, colours[1], light(1.8), clip=seat + bib)
         c.figure([(strap, colours[0])], 0.8)
-        c.fill(sk.on_torso(circle(-b.chest * 0.25, t * 0.6, 0.9)), buckle)
-        c.fill(sk.on_torso(round_box(b.chest * 0.05, t * 0.42, b.chest * 0.6, t * 0.2, 0.6)),
+        c.fill(sk.on_torso(circle(-b.chest * 0.05, -t * 0.66, 0.9)), buckle)
+        c.fill(sk.on_torso(round_box(b.chest * 0.25, -t * 0.55, b.chest * 0.8, -t * 0.38, 0.5)),
                colours[1], clip=torso)
     return "torso", draw
 
@@ -281,17 +301,36 @@ def buttons(colour, count=3):
     return "torso", draw
 
 
+def skirt(colours, hem=5.0, flare=1.2):
+    """A skirt or the tails of a coat over the thighs, flaring with the stride."""
+    def draw(c, sk):
+        _skirt(c, sk, colours, hem, flare)
+    return "torso", draw
+
+
+def _skirt(c, sk, colours, hem, flare):
+    b = sk.build
+    stride = (abs(sk.pose.near_leg[0]) + abs(sk.pose.far_leg[0])) * 0.05
+    shape = sk.on_torso(path([(-b.waist - 0.3, -2.0), (b.waist + b.belly + 0.3, -2.0)],
+                             bezier((b.waist + b.belly + 0.3, -2.0), (b.waist + flare + stride, hem * 0.5),
+                                    (b.waist + flare + stride, hem)),
+                             bezier((-b.waist - flare - stride, hem), (-b.waist - flare - stride, hem * 0.5),
+                                    (-b.waist - 0.3, -2.0))))
+    c.outlined(shape, colours[0])
+    c.shade(shape, colours[1], light(1.3))
+    return shape
+
+
 def coat(colours, hem=5.0, fur=None):
-    """A long coat: a skirt over the thighs, a collar, a row of buttons."""
+    """A long coat: tails over the thighs, a row of buttons, perhaps a fur collar."""
     def draw(c, sk):
         b = sk.build
-        stride = (abs(sk.pose.near_leg[0]) + abs(sk.pose.far_leg[0])) * 0.05
-        skirt = sk.on_torso(polygon([(-b.waist - 0.3, -1.0), (b.waist + b.belly + 0.3, -1.0),
-                                     (b.waist + 1.2 + stride, hem), (-b.waist - 1.2 - stride, hem)]))
-        c.outlined(skirt, colours[0])
-        c.shade(skirt, colours[1], light(1.3))
-        c.fill(sk.on_torso(stroke([(b.waist * 0.45, -b.torso * 0.8), (b.waist * 0.55, hem - 0.5)], 0.7)),
+        _skirt(c, sk, colours, hem, 1.0)
+        c.fill(sk.on_torso(stroke([(b.chest * 0.5, -b.torso * 0.85), (b.waist * 0.6, hem - 0.5)], 0.7)),
                colours[1])
+        for k in range(3):
+            c.fill(sk.on_torso(circle(b.chest * 0.5 + 1.2 + b.belly * 0.5, -b.torso * (0.2 + 0.22 * k), 0.6)),
+                   colours[1])
         if fur:
             collar = sk.on_torso(round_box(-b.chest - 0.4, -b.torso - 0.8, b.chest * 0.9, -b.torso + 2.6, 1.6))
             c.outlined(collar, fur[0])

@@ -33,22 +33,22 @@ STANCE = ((20.0, 6.0), (-16.0, -8.0))
 THROW = (
     Pose(near_leg=STANCE[0], far_leg=STANCE[1], near_arm=(-150.0, -100.0), far_arm=(60.0, 90.0),
          lean=-8.0, tilt=-8.0, mood="grit", gaze=(0.8, -1.0)),
-    Pose(near_leg=STANCE[0], far_leg=STANCE[1], near_arm=(168.0, 176.0), far_arm=(-30.0, 0.0),
+    Pose(near_leg=STANCE[0], far_leg=STANCE[1], near_arm=(100.0, 130.0), far_arm=(-30.0, 0.0),
          lean=4.0, tilt=-6.0, mood="shout", gaze=(0.8, -1.0)),
     Pose(near_leg=(24.0, 4.0), far_leg=(-20.0, -30.0), near_arm=(100.0, 70.0), far_arm=(-40.0, -20.0),
          lean=12.0, tilt=4.0, mood="sneer", gaze=(1.0, -0.6)),
 )
 HIT = (
-    Pose(near_arm=(150.0, 190.0), far_arm=(130.0, 160.0), near_leg=(6.0, 0.0), far_leg=(-6.0, 0.0),
-         lean=-4.0, tilt=-6.0, mood="shock", splat=True, open_hands=True),
-    Pose(near_arm=(120.0, 150.0), far_arm=(165.0, 200.0), near_leg=(6.0, 0.0), far_leg=(-6.0, 0.0),
-         bob=1.0, lean=2.0, tilt=6.0, mood="squint", splat=True, open_hands=True),
+    Pose(near_arm=(110.0, 150.0), far_arm=(-115.0, -150.0), near_leg=(8.0, 0.0), far_leg=(-8.0, 0.0),
+         lean=-6.0, tilt=-8.0, mood="shock", splat=True, open_hands=True),
+    Pose(near_arm=(125.0, 165.0), far_arm=(-100.0, -140.0), near_leg=(8.0, 0.0), far_leg=(-8.0, 0.0),
+         bob=1.0, lean=-2.0, tilt=4.0, mood="squint", splat=True, open_hands=True),
 )
 FISTS = (
-    ((160.0, 200.0), (150.0, 170.0)),
-    ((140.0, 175.0), (165.0, 195.0)),
-    ((165.0, 205.0), (140.0, 160.0)),
-    ((140.0, 180.0), (160.0, 200.0)),
+    ((120.0, 165.0), (-140.0, -170.0)),
+    ((105.0, 150.0), (-125.0, -160.0)),
+    ((125.0, 170.0), (-145.0, -175.0)),
+    ((110.0, 150.0), (-130.0, -160.0)),
 )
 ANGRY = tuple(replace(WALK[i], near_arm=na, far_arm=fa, mood="shout" if i % 2 == 0 else "grit",
                       lean=6.0, gaze=(1.0, -1.0))
