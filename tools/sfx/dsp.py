@@ -31,7 +31,7 @@ def phase_of(freq, n):
     return 2 * np.pi * np.cumsum(freq) / SR
 
 
-def additive(freq, n, amps, phase_offsets=None):
+def additive(freq, n, amps):
     """Sum of harmonics k = 1, 2, ... of freq; amps[k-1] is a constant or a curve of n values.
 
     Harmonics that would reach the top of the band at the tone's highest pitch are left out, so
@@ -43,8 +43,7 @@ def additive(freq, n, amps, phase_offsets=None):
     for k, amp in enumerate(amps, start=1):
         if k * top >= 0.45 * SR:
             break
-        offset = 0.0 if phase_offsets is None else phase_offsets[k - 1]
-        out += amp * np.sin(k * phase + offset)
+        out += amp * np.sin(k * phase)
     return out
 
 
@@ -209,12 +208,8 @@ def mix_into(buffer, signal, start):
         buffer[start:start + length] += signal[:length]
 
 
-def peak(signal):
-    return float(np.max(np.abs(signal))) if len(signal) else 0.0
-
-
 def normalize(signal, level):
-    top = peak(signal)
+    top = float(np.max(np.abs(signal))) if len(signal) else 0.0
     return signal * (level / top) if top > 0 else signal
 
 

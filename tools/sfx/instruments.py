@@ -94,7 +94,7 @@ def _vibrato(n, tone):
     return 1 + depth * np.sin(2 * np.pi * tone.vibrato_rate * t)
 
 
-def _tone(tone, freq, gate, velocity, seed):
+def _tone(tone, freq, gate, velocity):
     n = samples(gate + 4 * tone.release)
     freq_curve = freq * _vibrato(n, tone)
     voices = (-tone.detune, tone.detune) if tone.detune else (0.0,)
@@ -139,7 +139,7 @@ def _struck(table, freq, gate, velocity, seed):
     return body * attack * damp * velocity
 
 
-def _epiano(freq, gate, velocity, seed):
+def _epiano(freq, gate, velocity):
     """Tine piano: a sine carrier whose 1:1 modulator fades, so the note mellows as it rings."""
     n = samples(gate + .6)
     t = time_axis(n)
@@ -155,11 +155,11 @@ STRUCK = {"bell": BELL, "celesta": CELESTA, "marimba": MARIMBA, "gong": GONG}
 
 def _render(name, freq, gate, velocity, seed):
     if name in INSTRUMENTS:
-        return _tone(INSTRUMENTS[name], freq, gate, velocity, seed)
+        return _tone(INSTRUMENTS[name], freq, gate, velocity)
     if name in STRUCK:
         return _struck(STRUCK[name], freq, gate, velocity, seed)
     if name == "epiano":
-        return _epiano(freq, gate, velocity, seed)
+        return _epiano(freq, gate, velocity)
     raise KeyError(f"unknown instrument {name!r}")
 
 
@@ -170,6 +170,3 @@ def play(name, freq, gate, velocity=0.8, seed=0):
     note[len(note) - end:] *= np.linspace(1, 0, end)
     return note
 
-
-def names():
-    return sorted(INSTRUMENTS) + sorted(STRUCK) + ["epiano"]

@@ -105,9 +105,8 @@ def _play_section(song, section, start_step, following, strips, cache, rng):
 
 def _settled(process, signal):
     """Runs a time-invariant effect over a loop period as if the loop had been playing before."""
-    lead = min(len(signal), samples(SETTLE_SECONDS))
-    rounds = -(-samples(SETTLE_SECONDS) // len(signal))
-    history = np.concatenate([signal] * rounds)[-lead:] if lead < len(signal) else np.concatenate([signal] * rounds)
+    settle = samples(SETTLE_SECONDS)
+    history = np.concatenate([signal] * -(-settle // len(signal)))[-settle:]
     return process(np.concatenate([history, signal]))[len(history):]
 
 

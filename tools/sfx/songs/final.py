@@ -15,7 +15,7 @@ MARCH_FILL = Drums(MARCH, fill={"kick": "x.......x.......", "snare": "X.oo....xo
                                 "timpani": "x.......x......."})
 CRASH = Drums({"crash": "x" + "." * 127, "timpani": "x" + "." * 127}, level=0.7)
 ROLLS = Drums({"timpani": "x.......x.......", "snare": "..............oo"}, level=0.7,
-              fill={"timpani": "x.x.x.x.xxxxxxxx", "snare": "....oooooooxxxXX"})
+              fill={"timpani": "o.o.o.o.oxoxoxxX", "snare": "....oooooooxxxXX"})
 
 FANFARE = "r/16 | r/8 e5/2' e5/2' e5/2' a5/2 | c6/12 r/4 | d6/4 c6/4 b5/4 d6/4"
 
