@@ -22,6 +22,7 @@ public:
     void leave() override;
 
     const std::string& currentLevelName() const { return levelName; }
+    bool showingTitle() const { return !titleDone; }
 
 private:
     void handleEvents();

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/clock.h"
+#include "app/globals.h"
+#include "behaviour/prototype_controllers.h"
+#include "frontend/password_list.h"
+#include "frontend/stav_pauza.h"
+#include "frontend/stav_tip.h"
+#include "game/level.h"
+#include "game/stav_hra.h"
+#include "gfx/font.h"
+#include "level/level_list.h"
+#include "support/scripted_input.h"
+#include "support/test_support.h"
+#include "support/test_world.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A state the gameplay hands over to; it only records that it became current.
+class CDestination : public CStavHry
+{
+public:
+    explicit CDestination(const std::string& stateName) : CStavHry(stateName) {}
+    void enter(CApplication*) override { activate(); }
+    void frame() override {}
+    void leave() override { deactivate(); }
+};
+
+// A level set of three short levels on disk: "l1", "l6" (which has a password) and "l3",
+// each 10 s long with a required score of 300, a bird in the open sky and solid ground.
+class GameplayState : public ::testing::Test
+{
+protected:
+    GameplayState()
+    {
+        installTestWorld();
+        for (const char* font : {"font1.png", "font2.png", "fontsmall2.png"})
+            fs::copy_file(std::string(ZEPO_GAME_DIR) + "/" + font, dir.file(font));
+        dir.write("data/maps/tiles.xml", R"(<tiledef src="none.png"><tileSprite name="s" x="0" y="0"/>
+            <tile name="ground" id="1" walkable="0" special="0" tileSprite="s"/></tiledef>)");
+        std::string ground;
+        for (int x = 0; x < 20; ++x)
+            ground += "<tile id=\"1\" x=\"" + std::to_string(x) + "\" y=\"14\"/>";
+        dir.write("data/maps/easy/levellist.xml", R"(<level name="l1"/><level name="l6"/><level name="l3"/>)");
+        for (const char* name : {"l1", "l6", "l3"}) {
+            std::string base = std::string("data/maps/easy/") + name;
+            dir.write(base + "_defs.xml", std::string(R"(<level tiledef="tiles.xml" name="Pole )") + name +
+                                              R"(" score="300" maxWind="30" music="" time="10000"/>)");
+            dir.write(base + "_map.xml", "<map><layer>" + ground + "</layer></map>");
+            dir.write(base + "_entities.xml", R"(<mapEntities><entity name="PLAYER" x="300" y="100"/></mapEntities>)");
+        }
+        globals.setDifficulty(0);
+        globals.hints = true;
+        CPasswordList::instance().clear();
+
+        app.largeFont = loadFont("font2.png");
+        app.smallFont = loadFont("fontsmall2.png");
+        registerPrototypeControllers(app.prototypeControllers);
+        app.addState(std::make_unique<CStavHry_Hra>());
+        app.addState(std::make_unique<CDestination>("INTRO"));
+        app.addState(std::make_unique<CDestination>("OUTRO"));
+        app.addState(std::make_unique<CStavHry_Pauza>());
+        app.addState(std::make_unique<CDestination>("ENTERTOP10"));
+        app.addState(std::make_unique<CDestination>("TIP"));
+        app.running = true;
+        app.enterState("PAUZA");
+        app.enterState("HRA");
+        app.switchTo("HRA");
+        globals.frameFactor = 1.0f;
+    }
+    ~GameplayState() override
+    {
+        app.shutdown();
+        CPasswordList::instance().clear();
+        globals.resetForNewGame();
+        globals.interruptionLength = 0;
+    }
+
+    // Main-loop passes of 20 ms each.
+    void frames(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            clock.advance(20);
+            app.currentState->frame();
+        }
+    }
+    // Runs until the level clock has ended the level.
+    void playOutTheClock() { frames(10000 / 20 + 2); }
+
+    TempDir dir;
+    ScopedChdir inDir{dir.path()};
+    CVirtualClock clock{100000};
+    CScopedClock installed{&clock};
+    CScriptedInput input;
+    CGlobals& globals = CGlobals::instance();
+    CApplication app;
+};
+
+TEST_F(GameplayState, OnePointShortLosesExactlyOneLifeOnceAndRetriesWithoutTheTitle)
+{
+    auto& gameplay = static_cast<CStavHry_Hra&>(*app.currentState);
+    EXPECT_TRUE(gameplay.showingTitle());
+    globals.levelScore = 299;
+    playOutTheClock();
+    EXPECT_FALSE(gameplay.showingTitle());  // its 3 s are long over
+    EXPECT_TRUE(globals.levelOver);
+    EXPECT_FALSE(globals.levelWon);
+    EXPECT_EQ(globals.lives, 4u);
+    frames(100);
+    EXPECT_EQ(globals.lives, 4u);  // once, not every frame of the verdict
+    EXPECT_EQ(globals.totalScore, 299u);
+    frames(3500 / 20);
+    EXPECT_FALSE(globals.endPending);  // loaded again from its files
+    EXPECT_FALSE(gameplay.showingTitle());
+    EXPECT_EQ(app.levelIndex, 0);
+    EXPECT_EQ(app.currentStateName(), "HRA");
+    EXPECT_FALSE(globals.levelOver);
+    EXPECT_EQ(globals.levelScore, 0u);
+    EXPECT_EQ(globals.lives, 4u);
+}
+
+TEST_F(GameplayState, AWonLevelLeadsToTheNextAndTheLastToTheEnding)
+{
+    for (Uint16 level = 0; level < 3; ++level) {
+        ASSERT_EQ(app.levelIndex, level);
+        globals.levelScore = 300;
+        playOutTheClock();
+        EXPECT_TRUE(globals.levelWon);
+        if (app.currentStateName() == "PAUZA")  // the password level's pause
+            input.keyDown(SDLK_SPACE), frames(1);
+        frames(3500 / 20 + 2);
+    }
+    EXPECT_EQ(app.currentStateName(), "OUTRO");
+    EXPECT_EQ(globals.lives, 5u);
+    EXPECT_EQ(globals.totalScore, 900u);
+}
+
+TEST_F(GameplayState, TheLastLifeEndsTheGameInTheNameEntry)
+{
+    globals.lives = 1;
+    playOutTheClock();
+    EXPECT_EQ(globals.lives, 0u);
+    frames(3500 / 20 + 2);
+    EXPECT_EQ(app.currentStateName(), "ENTERTOP10");
+    EXPECT_FALSE(app.gameInProgress);
+    EXPECT_EQ(globals.menuName, "mainMenu");
+}
+
+TEST_F(GameplayState, PausingDuringTheVerdictShiftsTheEndTimer)
+{
+    playOutTheClock();
+    ASSERT_TRUE(globals.endPending);
+    frames(50);  // 1 s of the verdict's 3.5 s
+    input.keyDown(SDLK_p);
+    frames(1);
+    ASSERT_EQ(app.currentStateName(), "PAUZA");
+    frames(250);  // a pause of 5 s
+    input.keyDown(SDLK_SPACE);
+    frames(1);
+    ASSERT_EQ(app.currentStateName(), "HRA");
+    frames(2400 / 20);
+    EXPECT_TRUE(globals.endPending);  // 2.5 s of the verdict were still left
+    frames(200 / 20);
+    EXPECT_FALSE(globals.endPending);  // the level was loaded again
+}
+
+TEST_F(GameplayState, APasswordLevelShowsItsPasswordThenPauses)
+{
+    CPasswordList::instance().add("l6", "plumb");
+    frames(1);
+    EXPECT_EQ(app.currentStateName(), "HRA");  // "l1" has no password
+    app.enterState("HRA");  // what the password screen does before it loads the level
+    ASSERT_TRUE(app.startGameAtLevel("l6"));
+    Uint32 before = clock.ticks();
+    frames(1);
+    EXPECT_EQ(app.currentStateName(), "PAUZA");
+    EXPECT_GE(clock.ticks() - before, 2000u);  // the password stayed on screen for 2 s
+}
+
+TEST_F(GameplayState, TheHintOpensOncePerLevelWhenHintsAreOn)
+{
+    dir.write("data/maps/l1_hint.xml", "Trefuj lidi!");
+    app.startNewGameLevels();
+    app.hintShown = false;
+    frames(1);
+    EXPECT_EQ(app.currentStateName(), "TIP");
+    app.switchTo("HRA");
+    frames(5);
+    EXPECT_EQ(app.currentStateName(), "HRA");
+
+    globals.hints = false;
+    app.startNewGameLevels();
+    app.hintShown = false;
+    frames(3);
+    EXPECT_EQ(app.currentStateName(), "HRA");
+    EXPECT_FALSE(app.hintShown);  // switching hints on later still shows it
+}
+
+TEST_F(GameplayState, EscapeOpensTheInGameMenuWithoutCountingTheLevelTwice)
+{
+    frames(1);
+    globals.levelScore = 450;
+    input.keyDown(SDLK_ESCAPE);
+    input.keyDown(SDLK_ESCAPE);
+    frames(1);
+    EXPECT_EQ(app.currentStateName(), "INTRO");
+    EXPECT_EQ(globals.menuName, "inGameMenu");
+    EXPECT_EQ(globals.totalScore, 0u);
+    app.switchTo("HRA");
+    playOutTheClock();
+    EXPECT_EQ(globals.totalScore, 450u);
+}
+
+TEST_F(GameplayState, RestartGoesBackToTheFirstLevel)
+{
+    ASSERT_TRUE(app.startGameAtLevel("l3"));
+    globals.totalScore = 700;
+    input.keyDown(SDLK_r);
+    frames(1);
+    EXPECT_EQ(app.levelIndex, 0);
+    EXPECT_EQ(globals.totalScore, 0u);
+    EXPECT_EQ(app.level->displayName(), "Pole l1");
+}
+
+TEST_F(GameplayState, AQuitEventStopsTheGame)
+{
+    input.quit();
+    frames(1);
+    EXPECT_FALSE(app.running);
+}
+
+}
