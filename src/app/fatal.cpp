@@ -16,6 +16,14 @@ void fatalErrorIn(const std::string& file, const std::string& message, int statu
     std::exit(status);
 }
 
+void fatalErrorNote(const std::string& message, const std::string& note, int status)
+{
+    CLogger::instance().write(message);
+    std::fprintf(stderr, "zepo: %s (%s)\n", message.c_str(), note.c_str());
+    std::fflush(stderr);
+    std::exit(status);
+}
+
 void fatalError(const std::string& message, int status)
 {
     fatalErrorIn(std::string(), message, status);

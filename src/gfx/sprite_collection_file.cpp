@@ -3,6 +3,7 @@
 #include <tinyxml.h>
 
 #include "app/fatal.h"
+#include "app/xml_file.h"
 #include "app/logger.h"
 #include "app/text_number.h"
 #include "gfx/sprite.h"
@@ -45,8 +46,7 @@ void CSpriteCollection::load(const std::string& path)
 {
     CLogger& log = CLogger::instance();
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str()))
-        fatalError("File " + path + " not found!");
+    loadXmlFile(document, path);
     const TiXmlElement* root = document.FirstChildElement("kolekce");
     if (!root)
         return;

@@ -3,6 +3,7 @@
 #include <tinyxml.h>
 
 #include "app/fatal.h"
+#include "app/xml_file.h"
 #include "app/globals.h"
 #include "app/text_number.h"
 
@@ -20,8 +21,7 @@ Uint32 leadingCount(const char* text)
 void readLevelDefinition(CLevelDefinition& level, const std::string& path)
 {
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str()))
-        fatalError("File " + path + " not found!");
+    loadXmlFile(document, path);
     const TiXmlElement* element = document.FirstChildElement("level");
     if (!element)
         fatalErrorIn(path, "level tag not found in leveldef!");

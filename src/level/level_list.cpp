@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/fatal.h"
+#include "app/xml_file.h"
 
 int CLevelList::indexOf(const std::string& name) const
 {
@@ -15,8 +16,7 @@ int CLevelList::indexOf(const std::string& name) const
 std::unique_ptr<CLevelList> readLevelList(const std::string& path)
 {
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str()))
-        fatalError("File " + path + " not found!");
+    loadXmlFile(document, path);
     auto list = std::make_unique<CLevelList>();
     for (const TiXmlElement* element = document.FirstChildElement("level"); element;
          element = element->NextSiblingElement("level")) {

@@ -4,6 +4,7 @@
 #include <tinyxml.h>
 
 #include "app/fatal.h"
+#include "app/xml_file.h"
 #include "app/logger.h"
 #include "app/text_number.h"
 #include "entity/map_entities_collection.h"
@@ -35,8 +36,7 @@ void CMapEntitiesCollection::loadEntities(const std::string& path)
     CLogger& log = CLogger::instance();
     const CMapEntityCollection& registry = CMapEntityCollection::instance();
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str()))
-        fatalError("File " + path + " not found!");
+    loadXmlFile(document, path);
     const TiXmlElement* root = document.FirstChildElement("mapEntities");
     if (!root) {
         log.write("MAPENTITIES tag not found! This is probably not the map entities file..");

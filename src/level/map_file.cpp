@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/fatal.h"
+#include "app/xml_file.h"
 #include "app/logger.h"
 #include "app/text_number.h"
 #include "gfx/surface_manager.h"
@@ -14,8 +15,7 @@ void CMap::loadMap(const std::string& path)
 {
     CLogger& log = CLogger::instance();
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str()))
-        fatalError("File " + path + " not found!");
+    loadXmlFile(document, path);
     const TiXmlElement* root = document.FirstChildElement("map");
     if (!root) {
         log.write("MAP tag not found! This is probably not the map file..");

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/fatal.h"
+#include "app/xml_file.h"
 #include "app/text_number.h"
 #include "gfx/surface_manager.h"
 #include "level/map.h"
@@ -55,8 +56,7 @@ Sint16 leadingSint16(const char* text)
 void CMap::loadTileDefinitions(const std::string& path)
 {
     TiXmlDocument document;
-    if (!document.LoadFile(path.c_str()))
-        fatalError("File " + path + " not found!");
+    loadXmlFile(document, path);
     const TiXmlElement* root = document.FirstChildElement("tiledef");
     if (!root)
         return;

@@ -132,3 +132,23 @@ TEST(Fatal, ReportsOnStandardErrorWithTheStatus)
 }
 
 }
+
+#include <tinyxml.h>
+
+#include "app/xml_file.h"
+#include "support/test_support.h"
+
+namespace {
+
+TEST(XmlFile, ABrokenFileIsReportedWithTheParsersReason)
+{
+    TempDir dir;
+    std::string broken = dir.write("broken.xml", "<level name=\"l1\">\n  <tile id=\"1\"\n</level>");
+    TiXmlDocument document;
+    EXPECT_EXIT(loadXmlFile(document, broken), ::testing::ExitedWithCode(255),
+                "zepo: File .*broken.xml not found! \\(.* at line [0-9]+, column [0-9]+\\)");
+    std::string missing = dir.file("missing.xml");
+    EXPECT_EXIT(loadXmlFile(document, missing), ::testing::ExitedWithCode(255), "File .*missing.xml not found!");
+}
+
+}
