@@ -14,14 +14,15 @@ FRAMESET1 (once) swings the arm up against the padded crossbar. Its stone appear
 from the first frame, which doubles as the neutral pose the animation rewinds to.
 """
 import math
+from dataclasses import replace
 
 from .. import palette as P
-from ..figures import wardrobe as W
 from ..figures.machinery import beam, rivets, wheel, wooden
-from ..figures.person import Build, Look, Pose, Skeleton, draw_person
+from ..figures.person import Pose, Skeleton, draw_person
 from ..model import Box, Frame, Frameset, Sprite
 from ..shapes import box, circle, path, round_box, stroke
 from .projectiles import draw_stone
+from .villagers import BOY as VILLAGE_BOY
 
 # --- CATAPULT1 ---------------------------------------------------------------------------------
 
@@ -33,15 +34,7 @@ SEAT_U = -20.0                     # where the boy sits along the plank (from th
 CATAPULT1_BOX_TOP = 30
 LEAP_X = 21.0                      # under the FLYINGBOY's spawn point (x + 10, about 24 wide)
 
-BOY = Look(
-    Build(thigh=4.6, shin=4.4, torso=9.5, chest=4.2, waist=3.9, head=5.6, arm=4.2, limb=2.9,
-          hand=1.5, foot=3.2),
-    top=(P.SHIRT_WHITE, P.SHIRT_WHITE_SHADE), legs=(P.SHORTS, P.SHORTS_SHADE),
-    short_sleeves=True, bare_shins=True,
-    items=(W.short_hair((P.HAIR_BLOND, P.HAIR_BLOND_SHADE)), W.stripes(P.STRIPE_NAVY, 3),
-           W.cap((P.SHIRT_RED, P.SHIRT_RED_SHADE), visor_back=True)),
-    nose=1.5, eyes=0.8,
-)
+BOY = replace(VILLAGE_BOY, build=VILLAGE_BOY.build.scaled(0.72))    # the same boy as FLYINGBOY
 
 
 def plank_point(tilt, u, v):
