@@ -17,6 +17,7 @@ from .projectiles import ball, hazard_framesets
 
 HOT_AIR_SIZE = (40, 70)
 TRIGGER_SIZE = (54, 60)
+NET_X = 7.5                    # the nets hang over the falling snowballs' spawn points
 RED_SIZE = (30, 40)
 
 THROWER_BUILD = Build(thigh=4.6, shin=4.6, torso=9.5, chest=4.4, waist=4.0, head=5.4, arm=4.4,
@@ -65,7 +66,7 @@ def burner_flame(c, flicker):
 
 def basket_front(c):
     cx = HOT_AIR_SIZE[0] / 2
-    basket = round_box(cx - 9, 56, cx + 9, 69, 2.0)
+    basket = round_box(cx - 9, 56, cx + 9, 68.6, 2.0)
     c.outlined(basket, P.BASKET)
     c.shade(basket, P.BASKET_SHADE, (1.6, 1.2))
     for y in (60.0, 63.5, 67.0):
@@ -111,12 +112,12 @@ WINTERBALON = hot_air_sprite("WINTERBALON", "winterbalon.png", (P.ENVELOPE_BLUE,
 
 def snowball_net(c, cx, top, sway):
     """A string net bulging with three snowballs, hanging from (cx, top)."""
-    for x, y in ((-3.3, 9.2), (3.3, 9.2), (0.0, 4.6)):
-        ball(c, cx + x + sway, top + y, 3.9, P.SNOWBALL, P.SNOWBALL_SHADE, P.WHITE)
+    for x, y in ((-2.5, 8.8), (2.5, 8.8), (0.0, 4.5)):
+        ball(c, cx + x + sway, top + y, 3.2, P.SNOWBALL, P.SNOWBALL_SHADE, P.WHITE)
     for k in (-1.0, 0.0, 1.0):
-        c.fill(stroke([(cx, top), (cx + k * 6.4 + sway, top + 9.0), (cx + k * 2.0 + sway, top + 13.2)], 0.6),
+        c.fill(stroke([(cx, top), (cx + k * 5.6 + sway, top + 8.6), (cx + k * 1.8 + sway, top + 12.4)], 0.6),
                P.ROPE)
-    c.fill(stroke([(cx - 6.9 + sway, top + 7.4), (cx + 6.9 + sway, top + 7.4)], 0.6), P.ROPE)
+    c.fill(stroke([(cx - 6.0 + sway, top + 7.2), (cx + 6.0 + sway, top + 7.2)], 0.6), P.ROPE)
 
 
 def draw_trigger(c, sway):
@@ -130,21 +131,21 @@ def draw_trigger(c, sway):
     for radius, colour in ((8.5, P.WHITE), (7.0, P.PARTY_RED), (4.8, P.WHITE), (2.6, P.PARTY_RED)):
         c.fill(circle(cx, cy + 1.5, radius), colour)
     c.fill(ellipse(cx - 10, cy - 8, 2.4, 4.6, 35), P.WHITE, opacity=0.6, clip=envelope)
-    for x, y, rr in ((cx + 7.5, 5.5, 3.0), (cx + 12.0, 8.0, 2.8), (cx + 10.5, 3.0, 2.6)):
+    for x, y, rr in ((cx + 7.5, 6.5, 2.9), (cx + 12.0, 9.0, 2.7), (cx + 10.5, 4.2, 2.5)):
         ball(c, x, y, rr, P.SNOWBALL, P.SNOWBALL_SHADE, P.WHITE)
 
     bar_y = 45.0
     for top, bottom in (((cx - 3, cy + 20), (7, bar_y)), ((cx + 3, cy + 20), (w - 7, bar_y))):
         c.fill(stroke([top, bottom], 0.8), P.ROPE)
-    bar = beam((2, bar_y), (w - 2, bar_y), 2.6)
+    bar = beam((3, bar_y), (w - 3, bar_y), 2.6)
     wooden(c, bar)
-    snowball_net(c, 7.0, bar_y + 1, sway)
-    snowball_net(c, w - 7.0, bar_y + 1, -sway)
+    snowball_net(c, NET_X, bar_y + 1, sway)
+    snowball_net(c, w - NET_X, bar_y + 1, -sway)
     c.mark("balloon", envelope + bar + box(0, bar_y, w, bar_y + 14))
 
 
 TRIGGERBALOON = Sprite("TRIGGERBALOON", "triggerbaloon.png", TRIGGER_SIZE, [
-    Frameset("FRAMESET1", [Frame(lambda c, s=s: draw_trigger(c, s), 300) for s in (-0.6, 0.0, 0.6, 0.0)]),
+    Frameset("FRAMESET1", [Frame(lambda c, s=s: draw_trigger(c, s), 300) for s in (-0.4, 0.0, 0.4, 0.0)]),
 ], box=Box.part("balloon", margin=(1, 1, 1, 1)))
 
 
@@ -152,10 +153,10 @@ TRIGGERBALOON = Sprite("TRIGGERBALOON", "triggerbaloon.png", TRIGGER_SIZE, [
 
 def draw_red_balloon(c, wiggle):
     cx = RED_SIZE[0] / 2
-    body = path(bezier((cx, 29), (cx - 10, 27), (cx - 13.5, 19), (cx - 13.5, 13)),
-                bezier((cx - 13.5, 13), (cx - 13.5, 3), (cx - 7, 0.8), (cx, 0.8)),
-                bezier((cx, 0.8), (cx + 7, 0.8), (cx + 13.5, 3), (cx + 13.5, 13)),
-                bezier((cx + 13.5, 13), (cx + 13.5, 19), (cx + 10, 27), (cx, 29)))
+    body = path(bezier((cx, 29), (cx - 10, 27), (cx - 13.2, 19), (cx - 13.2, 13)),
+                bezier((cx - 13.2, 13), (cx - 13.2, 3.4), (cx - 7, 1.4), (cx, 1.4)),
+                bezier((cx, 1.4), (cx + 7, 1.4), (cx + 13.2, 3.4), (cx + 13.2, 13)),
+                bezier((cx + 13.2, 13), (cx + 13.2, 19), (cx + 10, 27), (cx, 29)))
     knot = polygon([(cx - 2.2, 31.5), (cx + 2.2, 31.5), (cx, 28.5)])
     string = stroke(bezier((cx, 31.5), (cx + 3 * wiggle, 34), (cx - 3 * wiggle, 37), (cx + wiggle, 39.5)), 0.8)
     c.fill(string, P.OUTLINE)

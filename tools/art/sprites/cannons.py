@@ -17,8 +17,9 @@ from .winter_objects import icicle
 
 KANON_SIZE = (32, 36)
 KANON_MUZZLE = 16          # KOULEUP appears at x + 10: a 12-px ball centred on the muzzle
-BIG_SIZE = (40, 40)
+BIG_SIZE = (40, 42)
 BIG_MUZZLE = 20
+MOUTH_Y = 7.0             # the rim of the bell mouth; the load heaps up above it
 FUSE_TURNS = (0, 20, 40)
 
 
@@ -98,29 +99,32 @@ KANON = Sprite("KANON", "kanon.png", KANON_SIZE, [
 
 def bell(c, cx, metal):
     """The flared bell mouth over the barrel's neck; returns the whole cannon's outline."""
-    neck = barrel(c, cx, 9, 30, 6.5, metal, (22,))
-    flare = path(bezier((cx - 12, 5), (cx - 9, 9), (cx - 7, 11), (cx - 6, 14)),
-                 [(cx + 6, 14)],
-                 bezier((cx + 6, 14), (cx + 7, 11), (cx + 9, 9), (cx + 12, 5)))
+    m = MOUTH_Y
+    neck = barrel(c, cx, m + 4, BIG_SIZE[1] - 10, 6.5, metal, (BIG_SIZE[1] - 18,))
+    flare = path(bezier((cx - 12, m), (cx - 9, m + 4), (cx - 7, m + 6), (cx - 6, m + 9)),
+                 [(cx + 6, m + 9)],
+                 bezier((cx + 6, m + 9), (cx + 7, m + 6), (cx + 9, m + 4), (cx + 12, m)))
     c.outlined(flare, metal.colour)
     c.shade(flare, metal.shade, (3.0, 0))
-    c.fill(stroke(bezier((cx - 10, 6.5), (cx - 7.5, 9.5), (cx - 5, 12.5)), 1.0), metal.light, opacity=0.8)
+    c.fill(stroke(bezier((cx - 10, m + 1.5), (cx - 7.5, m + 4.5), (cx - 5, m + 7.5)), 1.0), metal.light,
+           opacity=0.8)
     return neck + flare
 
 
 def heap(c, cx, winter):
     """The mouth's load: balls and stones (or snowballs and ice balls) piled above the rim."""
+    m = MOUTH_Y
     if winter:
-        for x, y, r, colours in ((-6.5, 3.4, 2.8, (P.SNOWBALL, P.SNOWBALL_SHADE)),
-                                 (5.5, 3.2, 3.0, (P.ICICLE, P.ICICLE_SHADE)),
-                                 (-1.0, 2.4, 3.2, (P.SNOWBALL, P.SNOWBALL_SHADE)),
-                                 (2.5, 4.2, 2.4, (P.SNOWBALL, P.SNOWBALL_SHADE))):
-            ball(c, cx + x, y, r, colours[0], colours[1], P.WHITE)
+        for x, y, r, colours in ((-6.5, -1.4, 3.0, (P.SNOWBALL, P.SNOWBALL_SHADE)),
+                                 (5.5, -1.6, 3.1, (P.ICICLE, P.ICICLE_SHADE)),
+                                 (-1.0, -2.6, 3.2, (P.SNOWBALL, P.SNOWBALL_SHADE)),
+                                 (2.5, -0.6, 2.6, (P.SNOWBALL, P.SNOWBALL_SHADE))):
+            ball(c, cx + x, m + y, r, colours[0], colours[1], P.WHITE)
         return
-    for x, y, r in ((-6.5, 3.6, 3.0), (3.0, 2.4, 3.2)):
-        ball(c, cx + x, y, r, P.CAST_IRON, P.CAST_IRON_SHADE, P.CAST_IRON_LIGHT)
-    for x, y, turn in ((7.0, 4.0, 20), (-1.8, 3.4, 70)):
-        stone = rock(cx + x, y, (3.4, 2.7, 3.3, 2.9, 3.5, 2.6), turn)
+    for x, y, r in ((-6.5, -1.4, 3.0), (3.0, -2.6, 3.2)):
+        ball(c, cx + x, m + y, r, P.CAST_IRON, P.CAST_IRON_SHADE, P.CAST_IRON_LIGHT)
+    for x, y, turn in ((7.0, -1.0, 20), (-1.8, -1.6, 70)):
+        stone = rock(cx + x, m + y, (3.4, 2.7, 3.3, 2.9, 3.5, 2.6), turn)
         c.outlined(stone, P.THROWN_STONE)
         c.shade(stone, P.THROWN_STONE_SHADE, (1.0, 1.0))
 
@@ -133,30 +137,30 @@ def snow_on(c, x0, x1, y, depth=2.6):
 
 def draw_big_cannon(c, metal, winter, loaded, phase):
     w, h = BIG_SIZE
-    cx = BIG_MUZZLE
-    bed = carriage(c, 3, w - 3, 28, h, 5.0)
+    cx, m = BIG_MUZZLE, MOUTH_Y
+    bed = carriage(c, 3, w - 3, h - 12, h, 5.0)
     if winter:
-        snow_on(c, 6, w - 6, 28.5)
+        snow_on(c, 6, w - 6, h - 11.5)
         for x, length in ((12, 5.0), (27, 3.5)):
-            icicle(c, (x, 33 + length), 33, 1.2, 2, x)
+            icicle(c, (x, h - 7 + length), h - 7, 1.2, 2, x)
     body = bell(c, cx, metal)
     c.mark("cannon", body + bed)
     if loaded:
-        c.fill(ellipse(cx, 5.4, 10.4, 2.4), P.OUTLINE)
+        c.fill(ellipse(cx, m + 0.4, 10.4, 2.4), P.OUTLINE)
         heap(c, cx, winter)
-        front = path(bezier((cx - 12, 5), (cx - 6, 8.6), (cx + 6, 8.6), (cx + 12, 5)),
-                     bezier((cx + 12, 5), (cx + 6, 7.2), (cx - 6, 7.2), (cx - 12, 5)))
+        front = path(bezier((cx - 12, m), (cx - 6, m + 3.6), (cx + 6, m + 3.6), (cx + 12, m)),
+                     bezier((cx + 12, m), (cx + 6, m + 2.2), (cx - 6, m + 2.2), (cx - 12, m)))
         c.fill(front, metal.colour, grow=0.6)
-        fuse(c, cx + 6.2, 26.0, True, phase * 40)
+        fuse(c, cx + 6.2, h - 14, True, phase * 40)
     else:
-        muzzle(c, cx, 5.2, 12.0, 3.0, metal)
+        muzzle(c, cx, m + 0.2, 12.0, 3.0, metal)
         for k, (dx, r) in enumerate(((-3.0, 3.4), (2.5, 2.8), (-0.5, 2.2))):
             rise = (phase + k / 3.0) % 1.0
-            puff(c, cx + dx + rise * 3.0, 4.0 - rise * 3.5, r * (0.7 + 0.5 * rise),
+            puff(c, cx + dx + rise * 3.0, m - 1.0 - rise * 3.5, r * (0.7 + 0.5 * rise),
                  colour=P.SMOKE_PUFF, shade=P.SMOKE_PUFF_SHADE, opacity=1.0 - 0.55 * rise)
-        fuse(c, cx + 6.2, 26.0, False, 0)
+        fuse(c, cx + 6.2, h - 14, False, 0)
     if winter:
-        snow_on(c, cx - 12.5, cx - 4, 5.4, 2.0)
+        snow_on(c, cx - 12.5, cx - 4, m + 0.4, 2.0)
 
 
 def reloading_cannon(name, file, metal, winter):

@@ -121,7 +121,7 @@ CATAPULT1 = Sprite("CATAPULT1", "catapult1.png", SEESAW_SIZE, [
 
 THROWER_SIZE = (60, 48)
 AXLE = (29.0, 28.0)
-ARM = 24.0
+ARM = 21.0
 COCKED, RELEASED = 28.0, -100.0      # arm angles, degrees (0 points right, positive down)
 
 

@@ -116,7 +116,7 @@ def gondola(c, wrecked):
 
 
 def draw_pilot(c, wrecked):
-    pose = Pose(near_arm=(75.0, 100.0), far_arm=(65.0, 95.0), lean=4.0,
+    pose = Pose(near_leg=(90.0, 0.0), far_leg=(90.0, 0.0), near_arm=(75.0, 100.0), far_arm=(65.0, 95.0), lean=4.0,
                 mood="dizzy" if wrecked else "sneer", gaze=(-0.6, 0.4))
     hip = Skeleton(BARON, pose, 0, 0).hip
     draw_person(c, BARON, pose, 116 - hip[0], 121 - hip[1], facing=-1)

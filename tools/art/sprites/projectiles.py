@@ -99,14 +99,14 @@ def draw_stone(c, turn, cx, cy, radii, colour, shade, light):
 
 def draw_kamen(c, turn):
     """A grey pebble, chipped and lumpy."""
-    shape = draw_stone(c, turn, 5, 5, (4.3, 3.4, 4.2, 3.7, 4.4, 3.3, 4.0),
+    shape = draw_stone(c, turn, 5, 5, (3.9, 3.1, 3.8, 3.4, 3.9, 3.0, 3.7),
                        P.THROWN_STONE, P.THROWN_STONE_SHADE, P.THROWN_STONE_LIGHT)
     c.fill(circle(*turned(5, 5, turn, 1.2, 0.8), 0.8), P.THROWN_STONE_SHADE, clip=shape)
 
 
 def draw_kamen2(c, turn):
     """A bigger brown rock with a crack: the catapult's ammunition."""
-    shape = draw_stone(c, turn, 6, 6, (5.3, 4.2, 5.0, 4.6, 5.4, 4.0, 5.1, 4.4),
+    shape = draw_stone(c, turn, 6, 6, (4.8, 3.9, 4.6, 4.2, 4.8, 3.7, 4.7, 4.0),
                        P.BOULDER, P.BOULDER_SHADE, P.BOULDER_LIGHT)
     crack = [turned(6, 6, turn, x, y) for x, y in ((-2.5, -1.5), (-0.3, 0.2), (0.4, 2.6))]
     c.fill(stroke(crack, 0.8), P.BOULDER_SHADE, clip=shape)
@@ -119,7 +119,7 @@ def draw_koule(c):
 
 def draw_dkoule(c, turn):
     """A ball of baked desert clay, speckled."""
-    shape = ball(c, 5, 5, 4.0, P.CLAY, P.CLAY_SHADE, P.WHITE)
+    shape = ball(c, 5, 5, 3.8, P.CLAY, P.CLAY_SHADE, P.WHITE)
     for x, y in ((1.6, 0.6), (-1.0, 1.8), (0.4, -1.9)):
         c.fill(circle(*turned(5, 5, turn, x, y), 0.7), P.CLAY_SPECK, clip=shape)
 
@@ -146,36 +146,38 @@ DKOULE = Sprite("DKOULE", "dkoule.png", (10, 10),
 
 def draw_spike(c, turn):
     """The scorpion's thorn spinning end over end, so it reads at any angle of flight."""
-    cx, cy = 5, 5
+    cx, cy = 5.5, 5.5
 
     def at(x, y):
         return turned(cx, cy, turn, x, y)
-    thorn = path(bezier(at(-3.2, -1.6), at(-0.5, -1.5), at(2.5, -0.6), at(4.6, 0.3)),
-                 bezier(at(4.6, 0.3), at(2.0, 0.9), at(-0.8, 1.6), at(-3.2, 1.6)),
-                 bezier(at(-3.2, 1.6), at(-4.4, 0.9), at(-4.4, -0.9), at(-3.2, -1.6)))
+    thorn = path(bezier(at(-3.0, -1.5), at(-0.5, -1.5), at(2.5, -0.6), at(4.2, 0.3)),
+                 bezier(at(4.2, 0.3), at(2.0, 0.9), at(-0.8, 1.6), at(-3.0, 1.5)),
+                 bezier(at(-3.0, 1.5), at(-4.1, 0.9), at(-4.1, -0.9), at(-3.0, -1.5)))
     c.outlined(thorn, P.THORN)
     c.shade(thorn, P.THORN_SHADE, (0.7, 0.7))
-    tip = path([at(1.6, -0.9), at(4.6, 0.3), at(1.6, 1.2)])
+    tip = path([at(1.6, -0.9), at(4.2, 0.3), at(1.6, 1.2)])
     c.fill(tip, P.THORN_TIP, clip=thorn)
 
 
 def draw_apple(c):
     """A shiny red apple with a stem and a leaf."""
-    body = path(bezier((6, 3.6), (8.4, 1.6), (11.6, 3.4), (11.2, 7.0)),
-                bezier((11.2, 7.0), (10.8, 10.4), (8.0, 11.8), (6, 10.8)),
-                bezier((6, 10.8), (4.0, 11.8), (1.2, 10.4), (0.8, 7.0)),
-                bezier((0.8, 7.0), (0.4, 3.4), (3.6, 1.6), (6, 3.6)))
-    stem = stroke(bezier((6, 4.2), (5.8, 2.2), (6.8, 0.9)), 1.1)
-    leaf = path(bezier((6.6, 2.2), (7.6, 0.2), (10.2, 0.2), (11.2, 1.0)),
-                bezier((11.2, 1.0), (9.8, 2.6), (8.0, 2.8), (6.6, 2.2)))
+    def fit(shape):
+        return shape.scaled(0.8, origin=(6.0, 7.0)).moved(0, 0.6)
+    body = fit(path(bezier((6, 3.6), (8.4, 1.6), (11.6, 3.4), (11.2, 7.0)),
+                    bezier((11.2, 7.0), (10.8, 10.4), (8.0, 11.8), (6, 10.8)),
+                    bezier((6, 10.8), (4.0, 11.8), (1.2, 10.4), (0.8, 7.0)),
+                    bezier((0.8, 7.0), (0.4, 3.4), (3.6, 1.6), (6, 3.6))))
+    stem = fit(stroke(bezier((6, 4.2), (5.8, 2.2), (6.8, 0.6)), 1.3))
+    leaf = fit(path(bezier((6.6, 2.2), (7.6, 0.0), (10.4, 0.0), (11.6, 0.8)),
+                    bezier((11.6, 0.8), (10.0, 2.8), (8.0, 3.0), (6.6, 2.2))))
     c.figure([(stem, P.APPLE_STEM), (body, P.FRUIT_RED)])
-    c.shade(body, P.FRUIT_RED_SHADE, (1.4, 1.4))
-    c.fill(ellipse(3.6, 5.6, 1.1, 1.7, 25), P.WHITE, opacity=0.9)
+    c.shade(body, P.FRUIT_RED_SHADE, (1.3, 1.3))
+    c.fill(fit(ellipse(3.6, 5.6, 1.2, 1.8, 25)), P.WHITE, opacity=0.9)
     c.outlined(leaf, P.APPLE_LEAF)
     c.shade(leaf, P.APPLE_LEAF_SHADE, (0.5, 0.7))
 
 
-SPIKE = Sprite("SPIKE", "spike.png", (10, 10), [
+SPIKE = Sprite("SPIKE", "spike.png", (11, 11), [
     Frameset("FRAMESET1", turning(draw_spike, range(0, 360, 45), 40)),
 ])
 

@@ -32,19 +32,19 @@ def draw_kotel(c, ripple):
     cx = w / 2
     for x in (9.0, cx, w - 9.0):
         c.outlined(beam((x, h - 10), (x + (x - cx) * 0.15, h - 1.5), 3.0), P.CAST_IRON)
-    ladle = beam((cx + 4, 22), (w - 3, 2), 2.0)
+    ladle = beam((cx + 4, 22), (w - 4, 3.5), 2.0)
     wooden(c, ladle)
-    c.outlined(ellipse(w - 3.5, 2.5, 2.2, 1.6, -55), P.WOOD)
-    body = path(bezier((3, 16), (0, 30), (6, 44), (cx, 44)), bezier((cx, 44), (w - 6, 44), (w, 30), (w - 3, 16)))
+    c.outlined(ellipse(w - 4.4, 3.4, 2.0, 1.5, -55), P.WOOD)
+    body = path(bezier((3, 16), (1.4, 30), (6, 44), (cx, 44)), bezier((cx, 44), (w - 6, 44), (w - 1.4, 30), (w - 3, 16)))
     c.outlined(body, P.CAST_IRON, 1.2)
     c.shade(body, P.CAST_IRON_SHADE, (4.0, 3.0))
     c.fill(ellipse(10, 28, 2.2, 7, 12), P.CAST_IRON_LIGHT, opacity=0.6, clip=body)
     for side in (-1, 1):
-        c.outlined(circle(cx + side * (cx - 1.5), 22, 2.6), P.CAST_IRON, 0.9)
-        c.fill(circle(cx + side * (cx - 1.5), 22, 1.3), P.OUTLINE)
-    rim = ellipse(cx, 16, cx - 2.0, 4.6)
+        c.outlined(circle(cx + side * (cx - 4.5), 22, 2.3), P.CAST_IRON, 0.9)
+        c.fill(circle(cx + side * (cx - 4.5), 22, 1.1), P.OUTLINE)
+    rim = ellipse(cx, 16, cx - 2.8, 4.6)
     c.outlined(rim, P.CAST_IRON, 1.2)
-    water = ellipse(cx, 16.4, cx - 5.0, 2.9)
+    water = ellipse(cx, 16.4, cx - 5.6, 2.9)
     c.fill(water, P.WATER_DROP)
     c.shade(water, P.WATER_DROP_SHADE, (0, -1.2))
     for k, x in enumerate((12.0, 22.0, 31.0)):
@@ -87,8 +87,8 @@ def flame(cx, base, width, height, lean):
 def draw_plamen(c, phase):
     w, h = PLAMEN_SIZE
     cx = w / 2
-    for x, turn in ((4.0, 10), (11.0, 70), (21.0, 40), (28.0, 100)):
-        stone = rock(x, h - 3.2, (3.2, 2.6, 3.0, 2.8, 3.3, 2.5), turn)
+    for x, turn in ((4.6, 10), (11.0, 70), (21.0, 40), (27.4, 100)):
+        stone = rock(x, h - 3.2, (3.0, 2.5, 2.9, 2.7, 3.0, 2.4), turn)
         c.outlined(stone, P.THROWN_STONE)
         c.shade(stone, P.THROWN_STONE_SHADE, (0.8, 0.8))
     logs = beam((6, h - 3), (26, h - 9), 4.0) + beam((26, h - 3), (6, h - 9), 4.0)
@@ -98,7 +98,7 @@ def draw_plamen(c, phase):
     sway = math.sin(phase * 2 * math.pi)
     other = math.cos(phase * 2 * math.pi)
     base = h - 7
-    outer = (flame(cx, base, 7.5, 25 + 3 * sway, 3 * sway)
+    outer = (flame(cx, base, 7.5, 24 + 3 * sway, 3 * sway)
              + flame(cx - 6, base + 1, 4.5, 14 + 3 * other, -3 + 2 * other)
              + flame(cx + 6, base + 1, 4.5, 16 - 3 * other, 3 - 2 * sway))
     middle = flame(cx + 0.5, base, 5.5, 17 - 2 * sway, -2 * sway) + flame(cx - 4.5, base, 2.8, 9 + 2 * other, -1)

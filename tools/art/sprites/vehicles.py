@@ -99,7 +99,7 @@ def draw_plane(c, phase):
     egg_basket(c)
 
     lower = round_box(84, 32.5, 134, 38, 2.6)
-    upper = round_box(80, 2, 138, 8.5, 3.0)
+    upper = round_box(80, 2.8, 138, 9, 3.0)
     for x in (92.0, 126.0):
         wooden(c, beam((x, 8), (x + 1, 33), 1.8))
     c.fill(stroke([(92, 9), (127, 32)], 0.5) + stroke([(126, 9), (93, 32)], 0.5), P.ROPE)
@@ -141,7 +141,7 @@ HANG_POINT = (40.0, 15.0)
 
 def sail(c, ripple):
     """The delta wing seen from below: striped panels fanning out from the nose."""
-    tip_top, tip_bottom = (3.0, 1.0), (9.0, 28.0)
+    tip_top, tip_bottom = (3.0, 1.8), (9.0, 28.0)
     trailing = bezier(tip_top, (12, 9 + ripple), (12, 20 - ripple), tip_bottom)
     shape = path([NOSE], trailing)
     c.outlined(shape, P.SAIL_YELLOW)

@@ -11,7 +11,7 @@ from ..model import Box, Frame, Frameset, Sprite
 from ..shapes import bezier, circle, ellipse, path, polygon, star, stroke
 from .projectiles import TUMBLE, TUMBLE_DELAY, ball, hazard_framesets, turned, turning
 
-KAPKA_SIZE = (5, 8)
+KAPKA_SIZE = (6, 8)
 RAMPOUCH1_DROP = (2, 42)
 RAMPOUCH2_DROP = (0, 25)
 
@@ -22,7 +22,7 @@ def _specks(c, shape, cx, cy, turn, points, r, colour):
 
 
 def draw_snowball(c, turn):
-    shape = ball(c, 5, 5, 4.1, P.SNOWBALL, P.SNOWBALL_SHADE, P.WHITE)
+    shape = ball(c, 5, 5, 3.7, P.SNOWBALL, P.SNOWBALL_SHADE, P.WHITE)
     _specks(c, shape, 5, 5, turn, ((1.8, 0.4), (-1.2, 1.9), (0.6, -2.2)), 0.6, P.SNOWBALL_SPECK)
 
 
@@ -62,10 +62,10 @@ def drop_shape(x, y, w, h):
 def draw_kapka(c, stretch):
     """A drop of icy water: light, with a white glint; `stretch` lengthens it as it falls."""
     w, h = KAPKA_SIZE
-    shape = drop_shape(0.6, 0.4 + (1 - stretch) * 1.2, w - 1.2, h - 0.8 - (1 - stretch) * 1.2)
+    shape = drop_shape(1.0, 0.6 + (1 - stretch) * 1.2, w - 2.0, h - 1.4 - (1 - stretch) * 1.2)
     c.outlined(shape, P.ICICLE, 0.8)
     c.shade(shape, P.ICICLE_SHADE, (0.7, 0.7))
-    c.fill(ellipse(1.9, h - 3.1, 0.5, 0.9), P.WHITE)
+    c.fill(ellipse(w / 2 - 0.8, h - 3.2, 0.5, 0.9), P.WHITE)
 
 
 def icicle(c, tip, top_y, half_width, rings, seed):
@@ -96,18 +96,18 @@ def snow_cap(c, x0, x1, y):
 
 
 def draw_rampouch1(c, glint=False):
-    tip = (RAMPOUCH1_DROP[0] + KAPKA_SIZE[0] / 2, RAMPOUCH1_DROP[1] - 2.5)
+    tip = (RAMPOUCH1_DROP[0] + KAPKA_SIZE[0] / 2, RAMPOUCH1_DROP[1] - 3.2)
     icicle(c, tip, 1.5, 4.0, 7, 0.3)
-    snow_cap(c, 0.7, 9.3, 0.2)
+    snow_cap(c, 1.1, 8.9, 0.2)
     if glint:
         c.fill(star(3.4, 14, 2.4, 0.45, 4), P.WHITE)
 
 
 def draw_rampouch2(c, glint=False):
-    tip = (RAMPOUCH2_DROP[0] + KAPKA_SIZE[0] / 2, RAMPOUCH2_DROP[1] - 1.0)
-    icicle(c, (6.0, 13.0), 1.5, 1.6, 3, 1.2)
-    icicle(c, tip, 1.5, 2.3, 5, 0.2)
-    snow_cap(c, 0.5, 7.5, 0.2)
+    tip = (RAMPOUCH2_DROP[0] + KAPKA_SIZE[0] / 2, RAMPOUCH2_DROP[1] - 1.6)
+    icicle(c, (5.6, 13.0), 1.5, 1.4, 3, 1.2)
+    icicle(c, tip, 1.5, 2.0, 5, 0.2)
+    snow_cap(c, 1.0, 7.0, 0.2)
     if glint:
         c.fill(star(2.0, 9, 2.0, 0.4, 4), P.WHITE)
 
