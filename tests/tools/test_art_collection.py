@@ -265,6 +265,16 @@ class ObjectRulesTest(unittest.TestCase):
                 self.assertNotEqual((live[0]["x"], live[0]["y"]), (faded[0]["x"], faded[0]["y"]),
                                     "the spent look must differ from the live one")
 
+    def test_hazard_centres_hold_still(self):
+        """The near-miss scorer measures from the box centre every pass and scores as soon as the
+        distance grows: a centre that jumps between frames would score a hazard still closing in."""
+        for name in self.HAZARDS:
+            if name not in self.sprites:
+                continue
+            centres = {(f["bX"] + f["bW"] // 2, f["bY"] + f["bH"] // 2)
+                       for fs in ("AKTIVNI", "FRAMESET1") for f in self.frameset(name, fs)}
+            self.assertEqual(len(centres), 1, f"{name}: box centres {sorted(centres)}")
+
     def test_reloading_cannons_start_loaded(self):
         for name in ("KANON2", "WINTERKANON2"):
             if name in self.sprites:

@@ -12,7 +12,7 @@ from functools import partial
 from .. import palette as P
 from ..canvas import washed_out
 from ..model import Box, Frame, Frameset, Sprite
-from ..shapes import bezier, circle, ellipse, path, polygon, stroke
+from ..shapes import bezier, box, circle, ellipse, path, polygon, stroke
 
 DROPPING = (120, 84, 52)
 DROPPING_SHADE = (84, 56, 34)
@@ -102,6 +102,7 @@ def draw_kamen(c, turn):
     shape = draw_stone(c, turn, 5, 5, (3.9, 3.1, 3.8, 3.4, 3.9, 3.0, 3.7),
                        P.THROWN_STONE, P.THROWN_STONE_SHADE, P.THROWN_STONE_LIGHT)
     c.fill(circle(*turned(5, 5, turn, 1.2, 0.8), 0.8), P.THROWN_STONE_SHADE, clip=shape)
+    c.mark("stone", box(1, 1, 9, 9))            # the same box however the stone is turned
 
 
 def draw_kamen2(c, turn):
@@ -126,7 +127,7 @@ def draw_dkoule(c, turn):
 
 KAMEN = Sprite("KAMEN", "kamen.png", (10, 10),
                hazard_framesets(turning(draw_kamen, TUMBLE, TUMBLE_DELAY)),
-               box=Box.opaque(margin=1))
+               box=Box.part("stone"))
 
 KAMEN2 = Sprite("KAMEN2", "kamen2.png", (12, 12),
                 hazard_framesets(turning(draw_kamen2, TUMBLE, TUMBLE_DELAY)),

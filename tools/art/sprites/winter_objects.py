@@ -8,7 +8,7 @@ import math
 
 from .. import palette as P
 from ..model import Box, Frame, Frameset, Sprite
-from ..shapes import bezier, circle, ellipse, path, polygon, star, stroke
+from ..shapes import bezier, box, circle, ellipse, path, polygon, star, stroke
 from .projectiles import TUMBLE, TUMBLE_DELAY, ball, hazard_framesets, turned, turning
 
 KAPKA_SIZE = (6, 8)
@@ -66,6 +66,7 @@ def draw_kapka(c, stretch):
     c.outlined(shape, P.ICICLE, 0.8)
     c.shade(shape, P.ICICLE_SHADE, (0.7, 0.7))
     c.fill(ellipse(w / 2 - 0.8, h - 3.2, 0.5, 0.9), P.WHITE)
+    c.mark("drop", box(1, 2, w - 1, h - 1))      # the same box while the drop wobbles
 
 
 def icicle(c, tip, top_y, half_width, rings, seed):
@@ -133,7 +134,7 @@ MEGASNOWBALL = Sprite("MEGASNOWBALL", "megasnowball.png", (20, 20),
 _KAPKA_FALL = [Frame(lambda c: draw_kapka(c, 0.0), 120), Frame(lambda c: draw_kapka(c, 1.0), 400)]
 KAPKA = Sprite("KAPKA", "kapka.png", KAPKA_SIZE,
                [Frameset("AKTINI", _KAPKA_FALL)] + hazard_framesets(_KAPKA_FALL),
-               box=Box.opaque(margin=(1, 1, 1, 1)))
+               box=Box.part("drop"))
 
 RAMPOUCH1 = Sprite("RAMPOUCH1", "rampouch1.png", (10, 40), [
     Frameset("FRAMESET1", _sparkling(draw_rampouch1)),
