@@ -4,9 +4,11 @@ CATAPULT1 is a seesaw: a boy sits on its low end, and when someone walks onto th
 (FIRE, once) the plank flips and flings him straight up. He reappears as the FLYINGBOY at
 (x + 10, y - 30), just above the frame, so the last FIRE frame shows him leaping out of it;
 EMPTY is the flipped plank without him until he falls back onto it (IDLE again).
-Its box is the plank and trestle, the same in every frameset, from CATAPULT1_BOX_TOP down to
-the ground: wide enough for the column the boy falls back through (x + 10 onwards) and low
-enough to reach into the boxes of the people walking over it.
+The boy is the village boy FLYINGBOY shows. The catapult's box is the plank and trestle, the
+same in every frameset, from CATAPULT1_BOX_TOP down to the ground: wide enough for the column the
+boy falls back through (x + 10 onwards) and low enough to reach into the boxes of the people
+walking over it. The boy appears with his box inside the 30 rows above the frame, so he never
+touches it at launch.
 
 CATAPULT2 is a wheeled stone thrower facing left: IDLE cocked with a rock in its bucket;
 FRAMESET1 (once) swings the arm up against the padded crossbar. Its stone appears at

@@ -1,5 +1,5 @@
 """BOSS2, the flying boss: an armoured airship with a snarling face on its hull, two engines on
-pylons and a gondola where its goggled pilot sits.
+pylons and a gondola where its moustached pilot sits.
 
 It patrols both ways, so it is drawn face-on to the player from the side, with an engine at
 each end. Its bombs drop from the bay under the gondola, at (x + 90 / 105 / 120, y + 135), and
@@ -20,10 +20,11 @@ from .projectiles import ball, hazard_framesets
 
 SIZE = (224, 136)
 HULL = (112.0, 46.0, 106.0, 40.0)        # centre x, y and radii
-BAY = (86.0, 138.0)                      # bomb bay from x to x, at the gondola's floor
+BAY = (86.0, 138.0)                      # left and right end of the bomb bay under the gondola
 TURRET = (111.0, 124.0)
 ENGINES = ((34.0, 98.0, -1), (190.0, 98.0, 1))   # nacelle centre and which way it points
 PHASES = (0.0, 0.25, 0.5, 0.75)
+BOX = (20, 8, 204, 124)                  # the hull between its tapering ends, and the gondola
 
 BARON = Look(
     Build(thigh=6.0, shin=6.0, torso=11.0, chest=6.2, waist=5.6, head=7.6, arm=5.6, limb=3.8,
@@ -36,14 +37,9 @@ BARON = Look(
 )
 
 
-def hull_shape():
-    cx, cy, rx, ry = HULL
-    return ellipse(cx, cy, rx, ry)
-
-
 def draw_hull(c, wrecked):
     cx, cy, rx, ry = HULL
-    hull = hull_shape()
+    hull = ellipse(cx, cy, rx, ry)
     c.outlined(hull, P.BOSS_HULL, 1.4)
     for k in range(-3, 4):
         x = cx + k * 28.0
@@ -66,7 +62,6 @@ def draw_hull(c, wrecked):
         patch = round_box(40, 56, 58, 68, 1.5)
         c.outlined(patch, P.GUNMETAL)
         rivets(c, [(42, 58), (56, 58), (42, 66), (56, 66)], 0.6)
-    return hull
 
 
 def draw_face(c, glow, wrecked):
@@ -106,25 +101,23 @@ def draw_face(c, glow, wrecked):
         c.shade(tooth, P.SHIRT_WHITE_SHADE, (1.2, 0), clip=maw)
 
 
-def gondola(c, wrecked):
-    body = path([(70, 84)], bezier((70, 84), (72, 110), (84, 122), (100, 124)),
-                [(122, 124)], bezier((122, 124), (140, 122), (152, 110), (154, 84)))
-    for x0, x1 in ((84, 92), (132, 140)):
-        c.outlined(beam((x0, 76), (x0 + 2, 88), 3.0) + beam((x1, 76), (x1 - 2, 88), 3.0), P.GUNMETAL)
-    window = round_box(90, 87, 134, 114, 5)
-    return body, window
+GONDOLA = path([(70, 84)], bezier((70, 84), (72, 110), (84, 122), (100, 124)),
+               [(122, 124)], bezier((122, 124), (140, 122), (152, 110), (154, 84)))
+WINDOW = round_box(90, 87, 134, 114, 5)
 
 
 def draw_pilot(c, wrecked):
-    pose = Pose(near_leg=(90.0, 0.0), far_leg=(90.0, 0.0), near_arm=(75.0, 100.0), far_arm=(65.0, 95.0), lean=4.0,
-                mood="dizzy" if wrecked else "sneer", gaze=(-0.6, 0.4))
+    pose = Pose(near_leg=(90.0, 0.0), far_leg=(90.0, 0.0), near_arm=(75.0, 100.0), far_arm=(65.0, 95.0),
+                lean=4.0, mood="dizzy" if wrecked else "sneer", gaze=(-0.6, 0.4))
     hip = Skeleton(BARON, pose, 0, 0).hip
     draw_person(c, BARON, pose, 116 - hip[0], 121 - hip[1], facing=-1)
 
 
 def draw_gondola(c, wrecked):
     """The armoured cabin, the pilot seen through its window, and the bomb bay under it."""
-    body, window = gondola(c, wrecked)
+    body, window = GONDOLA, WINDOW
+    for x0, x1 in ((84, 92), (132, 140)):
+        c.outlined(beam((x0, 76), (x0 + 2, 88), 3.0) + beam((x1, 76), (x1 - 2, 88), 3.0), P.GUNMETAL)
     c.outlined(body, P.GUNMETAL, 1.2)
     c.fill(window, P.ICICLE_SHADE)
     draw_pilot(c, wrecked)
@@ -186,13 +179,12 @@ def draw_boss(c, phase, wrecked=False):
     for x, y, side in ENGINES:
         draw_engine(c, x, y, side, phase if side > 0 else (phase + 0.4) % 1.0, wrecked and side > 0)
     draw_gondola(c, wrecked)
-    hull = draw_hull(c, wrecked)
+    draw_hull(c, wrecked)
     draw_face(c, 0.5 + 0.5 * math.cos(2 * math.pi * phase), wrecked)
     if wrecked:
         smoke_plume(c, phase)
         puff(c, 198 + 4 * math.sin(2 * math.pi * phase), 88 - phase * 8, 4.5, P.SOOT, P.SOOT_SHADE, 0.8)
-    c.mark("boss", box(20, 8, 204, 124))
-    return hull
+    c.mark("boss", box(*BOX))
 
 
 BOSS2 = Sprite("BOSS2", "boss2.png", SIZE,

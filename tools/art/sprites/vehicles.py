@@ -104,10 +104,10 @@ def draw_plane(c, phase):
         wooden(c, beam((x, 8), (x + 1, 33), 1.8))
     c.fill(stroke([(92, 9), (127, 32)], 0.5) + stroke([(126, 9), (93, 32)], 0.5), P.ROPE)
     for wing in (lower, upper):
+        x0, y0, x1, _ = wing.bounds()
         c.outlined(wing, P.PLANE_RED)
         c.shade(wing, P.PLANE_RED_SHADE, (0, 1.8))
-        c.fill(stroke([(wing.bounds()[0] + 4, wing.bounds()[1] + 1.6), (wing.bounds()[2] - 5, wing.bounds()[1] + 1.6)], 0.9),
-               P.WHITE, opacity=0.55)
+        c.fill(stroke([(x0 + 4, y0 + 1.6), (x1 - 5, y0 + 1.6)], 0.9), P.WHITE, opacity=0.55)
 
     cowl = path(bezier((128, 11), (138, 9), (146, 12), (148, 24)),
                 bezier((148, 24), (146, 36), (138, 38), (128, 37)), [(128, 11)])
