@@ -275,6 +275,54 @@ class ObjectRulesTest(unittest.TestCase):
                        for fs in ("AKTIVNI", "FRAMESET1") for f in self.frameset(name, fs)}
             self.assertEqual(len(centres), 1, f"{name}: box centres {sorted(centres)}")
 
+    def test_hazard_boxes_are_mostly_body(self):
+        """A hazard's box fells the bird: most of it must be something the player can see."""
+        for name in self.HAZARDS:
+            if name not in self.sprites:
+                continue
+            for fs, _, frames in self.sprites[name]["framesets"]:
+                for f in frames:
+                    body = self.alpha(name, f)[f["bY"]:f["bY"] + f["bH"], f["bX"]:f["bX"] + f["bW"]] >= 128
+                    self.assertGreaterEqual(body.mean(), 0.5, f"{name}/{fs}: the box is mostly empty air")
+
+    # Where the machines' projectiles appear: (spawner, frameset, spawned sprite, its usual size,
+    # offset from the spawner's top-left).
+    SPAWNS = [
+        ("KANON", "FRAMESET", "KOULE", (12, 12), (10, 0)),
+        ("KANON2", "FRAMESET1", "KAMEN", (10, 10), (10, -9)),
+        ("KANON2", "FRAMESET1", "KOULE", (12, 12), (19, 0)),
+        ("WINTERKANON2", "FRAMESET1", "WINTERKOULE", (14, 14), (10, -9)),
+        ("WINTERKANON2", "FRAMESET1", "SNOWBALL", (10, 10), (19, 0)),
+        ("CATAPULT1", "FIRE", "FLYINGBOY", (28, 30), (10, -30)),
+        ("CATAPULT2", "FRAMESET1", "KAMEN2", (12, 12), (20, 0)),
+        ("PLANE", "AKTIVNI", "EGG", (14, 16), (130, 50)),
+        ("ROGALO", "AKTIVNI", "KOULE", (12, 12), (30, 50)),
+        ("BALON", "FRAMESET1", "KAMEN", (10, 10), (15, 50)),
+        ("WINTERBALON", "FRAMESET1", "SNOWBALL", (10, 10), (15, 50)),
+        ("TRIGGERBALOON", "FRAMESET1", "SNOWBALL", (10, 10), (30, 10)),
+        ("TRIGGERBALOON", "FRAMESET1", "WINTERKOULE", (14, 14), (0, 50)),
+        ("TRIGGERBALOON", "FRAMESET1", "WINTERKOULE", (14, 14), (40, 50)),
+        ("BOSS2", "AKTIVNI", "WINTERKOULE", (14, 14), (90, 135)),
+        ("BOSS2", "AKTIVNI", "WINTERKOULE", (14, 14), (120, 135)),
+        ("BOSS2", "AKTIVNI", "SNOWBALL", (10, 10), (105, 130)),
+    ]
+
+    def test_projectiles_appear_at_what_throws_them(self):
+        """Each projectile appears within a few pixels of the part of its machine that lets it
+        go (a muzzle, a bucket, a hand, a net), in at least one frame of the firing look."""
+        for spawner, frameset, thing, size, (dx, dy) in self.SPAWNS:
+            if spawner not in self.sprites:
+                continue
+            if thing in self.sprites:
+                first = self.sprites[thing]["framesets"][0][2][0]
+                size = (first["w"], first["h"])
+            cx, cy = dx + size[0] / 2, dy + size[1] / 2
+            nearest = min(np.hypot(xs + 0.5 - cx, ys + 0.5 - cy).min()
+                          for ys, xs in (np.nonzero(self.alpha(spawner, f) >= 128)
+                                         for f in self.frameset(spawner, frameset)))
+            self.assertLessEqual(nearest, max(size) / 2 + 6,
+                                 f"{spawner} lets {thing} go {nearest:.0f} px from anything drawn")
+
     def test_reloading_cannons_start_loaded(self):
         for name in ("KANON2", "WINTERKANON2"):
             if name in self.sprites:
