@@ -1,7 +1,7 @@
 """Builds every generated picture and the sprite collection into an output directory."""
 import os
 
-from . import collection, fonts, packer, screens, sprites
+from . import backgrounds, collection, fonts, packer, screens, sprites, tiles
 from .canvas import Canvas
 from .model import render
 
@@ -31,8 +31,15 @@ def build_screens(out_dir):
         canvas.image(opaque=True).save(os.path.join(out_dir, file))
 
 
+def build_world(out_dir):
+    """The tile sheets with their tile definitions files, and the level backgrounds."""
+    tiles.build(out_dir)
+    backgrounds.build(out_dir)
+
+
 def build(out_dir):
     os.makedirs(out_dir, exist_ok=True)
     build_fonts(out_dir)
     build_screens(out_dir)
     build_sprites(out_dir)
+    build_world(out_dir)

@@ -237,3 +237,17 @@ def washed_out(canvas, grey=0.5, light=0.2):
     lum = rgb @ np.array([0.3, 0.59, 0.11], np.float32)
     rgb += (lum[..., None] - rgb) * grey
     rgb += (alpha - rgb) * light
+
+
+def keep_inside(canvas, shape):
+    """Makes everything of the canvas outside `shape` transparent (a cut-out, e.g. a portrait
+    in a round frame)."""
+    m = canvas.mask(shape)
+    cover = np.zeros_like(canvas.alpha)
+    h, w = cover.shape
+    x0, y0 = max(m.x0, 0), max(m.y0, 0)
+    x1, y1 = min(m.x0 + m.a.shape[1], w), min(m.y0 + m.a.shape[0], h)
+    if x0 < x1 and y0 < y1:
+        cover[y0:y1, x0:x1] = m.a[y0 - m.y0:y1 - m.y0, x0 - m.x0:x1 - m.x0]
+    canvas.rgb *= cover[..., None]
+    canvas.alpha *= cover

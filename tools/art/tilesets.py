@@ -55,7 +55,7 @@ CONTEXTS = {
         ("fence_left", "decor"), ("fence", "decor"), ("fence_right", "decor"),
         ("bush", "decor"), ("hedge_left", "decor"), ("hedge", "decor"), ("hedge_right", "decor"),
         ("flowers", "decor"), ("tuft", "front"), ("tall_grass", "front"),
-        ("wall", "decor"), ("window", "decor"), ("door", "decor"),
+        ("wall", "decor"), ("window", "decor"), ("door_top", "decor"), ("door", "decor"),
         ("roof_left", "surface"), ("roof", "surface"), ("roof_right", "surface"),
         ("chimney", "decor"),
         ("cloud_left", "decor"), ("cloud", "decor"), ("cloud_right", "decor"),
@@ -75,7 +75,8 @@ CONTEXTS = {
         ("snow_wall_base", "front"),
         ("fence_left", "decor"), ("fence", "decor"), ("fence_right", "decor"),
         ("pine_shrub", "decor"), ("snowdrift", "front"), ("tuft", "front"),
-        ("log_wall", "decor"), ("log_window", "decor"), ("log_door", "decor"),
+        ("log_wall", "decor"), ("log_window", "decor"), ("log_door_top", "decor"),
+        ("log_door", "decor"),
         ("roof_left", "surface"), ("roof", "surface"), ("roof_right", "surface"),
     ]),
     "desert": _numbered(_SHARED + [
@@ -83,7 +84,7 @@ CONTEXTS = {
         ("scorched_top", "surface"), ("scorched", "fill"),
         ("bones", "decor"), ("skull", "decor"), ("dry_tuft", "front"), ("pebbles", "front"),
         ("small_cactus", "decor"), ("adobe_wall", "decor"), ("adobe_window", "decor"),
-        ("adobe_door", "decor"), ("adobe_top", "surface"),
+        ("adobe_door_top", "decor"), ("adobe_door", "decor"), ("adobe_top", "surface"),
     ]),
 }
 

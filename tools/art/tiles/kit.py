@@ -96,17 +96,18 @@ def periodic(y, amplitude, waves, phase=0.0):
     return lambda x: y + amplitude * math.sin(2 * math.pi * (x / SIZE * waves + phase))
 
 
-def tuft(c, x, bottom, height, colours, blades_count=5, spread=7.0, width=1.6):
+def tuft(c, x, bottom, height, colours, blades_count=5, spread=7.0, width=1.8):
     """A grass tuft of blades fanning out from (x, bottom), sharing one outline."""
     parts = []
     for i in range(blades_count):
         t = i / max(1, blades_count - 1) - 0.5
+        bx = x + t * spread * 0.6
         tip = (x + t * spread * 2.2, bottom - height * (1 - abs(t) * 0.7))
-        mid = (x + t * spread * 0.8, bottom - height * 0.5)
-        blade = polygon([(x + t * spread * 0.6 - width, bottom), mid, tip, mid,
-                         (x + t * spread * 0.6 + width, bottom)])
+        mx, my = (bx + tip[0]) / 2 + t * 1.5, (bottom + tip[1]) / 2
+        blade = polygon([(bx - width, bottom), (mx - width * 0.6, my), tip,
+                         (mx + width * 0.6, my), (bx + width, bottom)])
         parts.append((blade, colours[i % len(colours)]))
-    c.figure(parts, 0.7)
+    c.figure(parts, 0.6)
 
 
 def flower(c, x, y, r, petal, centre=P.SUN):
