@@ -10,6 +10,9 @@ def draw(c):
     for x, y, w in ((560, 150, 96), (604, 252, 56), (170, 252, 52)):
         L.cloud(c, x, y, w)
     far = land.haze(P.HILL_FAR, P.DAY_SKY_LOW, 0.35)
+    woods = land.haze(P.LEAVES_SHADE, P.DAY_SKY_LOW, 0.5)
+    for x0, x1, y in ((230, 330, 312), (410, 480, 306), (550, 610, 312)):
+        trees.tree_row(c, y, woods, seed=x0, size=13, x0=x0, x1=x1, gap=0.7)
     land.rolling(c, 318, 46, far, seed=1, bumps=3)
     land.rolling(c, 360, 34, linear(P.MID_HILL, P.MEADOW_DEEP, (0, 330), (0, 420)), seed=3, bumps=4,
                  rim=P.GRASS_LIGHT)

@@ -3,6 +3,8 @@ falling snow, storm clouds with lightning, heat shimmer and distant birds."""
 import math
 import random
 
+import numpy as np
+
 from .. import palette as P
 from ..canvas import linear, radial
 from ..shapes import box, circle, ellipse, polygon, stroke
@@ -138,6 +140,10 @@ def birds(c, flock, colour=P.OUTLINE, opacity=0.6):
 
 
 def gradient(c, top, low, horizon, y0=0.0):
-    """The whole picture filled with a sky going from `top` at y0 to `low` at the horizon
-    (and `low` below it)."""
-    c.fill(box(0, 0, c.width, c.height), linear(top, low, (0, y0), (0, horizon)))
+    """The whole picture covered with a sky going from `top` at y0 to `low` at the horizon
+    (and `low` below it). Written straight into the canvas: it is the first, opaque layer."""
+    ys = (np.arange(c.height * c.ss, dtype=np.float32) + 0.5) / c.ss
+    t = np.clip((ys - y0) / (horizon - y0), 0.0, 1.0)[:, None]
+    a, b = np.array(top, np.float32) / 255, np.array(low, np.float32) / 255
+    c.rgb[:] = (a + (b - a) * t)[:, None, :]
+    c.alpha[:] = 1.0
