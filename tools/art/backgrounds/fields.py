@@ -28,8 +28,8 @@ def draw(c):
     sky.gradient(c, P.DAY_SKY_TOP, P.DAY_SKY_LOW, 330)
     for x, y, w in ((540, 140, 100), (92, 170, 70), (620, 240, 44)):
         L.cloud(c, x, y, w)
+    trees.tree_row(c, 302, land.haze(P.LEAVES_SHADE, P.DAY_SKY_LOW, 0.5), seed=52, size=14, x0=60, x1=210)
     land.rolling(c, 318, 36, land.haze(P.HILL_FAR, P.DAY_SKY_LOW, 0.4), seed=51, bumps=3)
-    trees.tree_row(c, 318, land.haze(P.LEAVES_SHADE, P.DAY_SKY_LOW, 0.5), seed=52, size=11, x0=60, x1=210)
     wheat = land.rolling(c, 338, 24, P.FIELD_WHEAT, seed=53, bumps=3)
     _stripes(c, wheat, 320, 372, P.FIELD_WHEAT_SHADE, 9, 30)
     furrow = land.rolling(c, 362, 16, P.FIELD_FURROW, seed=54, bumps=4)

@@ -12,6 +12,9 @@ def draw(c):
     c.fill(circle(120, 170, 18), (255, 236, 190), opacity=0.8)
     for x, y, w in ((400, 160, 150), (330, 110, 110), (470, 100, 130), (560, 150, 110)):
         sky.soft_cloud(c, x, y, w, P.SMOKE, P.SMOKE_SHADE, opacity=0.8)
+    for k in range(7):
+        t = k / 6
+        c.fill(circle(352 + 40 * t * t, 200 - 60 * t, 9 + 12 * t), P.SMOKE, opacity=0.85 - 0.3 * t)
     cone = polygon([(180, 360), (330, 210), (352, 206), (372, 212), (520, 360)])
     c.fill(cone, land.haze(P.ASH, P.VOLCANO_SKY_LOW, 0.25))
     c.fill(polygon([(352, 206), (372, 212), (520, 360), (390, 360)]), land.haze(P.ASH_SHADE, P.VOLCANO_SKY_LOW, 0.25),
@@ -25,4 +28,9 @@ def draw(c):
     land.rolling(c, 392, 20, linear(P.SCORCHED, P.SCORCHED_SHADE, (0, 370), (0, 430)), seed=92, bumps=4)
     land.near_ground(c, 418, linear(P.DESERT_ROCK_SHADE, P.SCORCHED, (0, 414), (0, 480)), seed=93,
                      rim=P.DESERT_ROCK, wobble=4.0)
+    for x, w in ((40, 30), (150, 18), (330, 24), (470, 34), (600, 20)):
+        boulder = polygon([(x - w / 2, 446), (x - w * 0.4, 446 - w * 0.45), (x - w * 0.1, 446 - w * 0.6),
+                           (x + w * 0.3, 446 - w * 0.5), (x + w / 2, 446)])
+        c.outlined(boulder, P.SCORCHED)
+        c.shade(boulder, P.SCORCHED_SHADE, (w * 0.15, w * 0.1))
     hud.hud_band(c)
