@@ -385,5 +385,111 @@ class ObjectRulesTest(unittest.TestCase):
         self.assertEqual(twice, [], "colours defined twice in palette.py")
 
 
+class CharacterRulesTest(unittest.TestCase):
+    """What the code asks of the people, animals, critters and giants on the ground."""
+
+    STANDING = GROUND_WALKERS + ANIMALS + "EGGRUNNER SKORPION HYETI_LEFT HYETI_RIGHT".split()
+    # Play-once framesets the code waits for, and how long (ms) the whole animation should take.
+    ONCE_MS = [("THROW_LEFT THROW_RIGHT", (300, 600)), ("BUCH", (600, 1000)),
+               ("VYKOUKNUTI", (300, 700)), ("ZAKOUKNUTI", (250, 600))]
+    ONCE_OWNERS = ("CLOVEK1 CLOVEK2 CLOVEK3 CLOVEK4 CLOVEK5 CLOVEK6 WINTERCLOVEK1 YETI VELBLOUD BOSS1 "
+                   "HYETI_LEFT HYETI_RIGHT YETILEZICI VYKUK").split()
+    # (thrower, frameset, thing, its usual size, where the game puts it: offset from the thrower's
+    # top-left; "mid" stands for the thrower's centre x).
+    SPAWNS = [
+        ("KUL_CLOVEK1", "FRAMESET1", "KAMEN2", (12, 12), (20, 0)),
+        ("KUL_CLOVEK2", "FRAMESET1", "KAMEN2", (12, 12), (20, 0)),
+        ("KUL_CLOVEK3", "FRAMESET1", "KAMEN2", (12, 12), (20, 0)),
+        ("VYKUK", "HOD", "SNOWBALL", (10, 10), (10, 0)),
+        ("RAMBO", "FRAMESET1", "MEGASNOWBALL", (20, 20), (10, 20)),
+        ("GOLDENSUP", "RIGHT", "KOULE", (12, 12), (30, 25)),
+        ("NOSIC", "VYLIT_RIGHT", "VODA", (4, 6), ("mid+20", 18)),
+        ("NOSIC", "VYLIT_LEFT", "VODA", (4, 6), ("mid", 18)),
+    ]
+
+    @classmethod
+    def setUpClass(cls):
+        cls.sprites = load_collection()
+        cls.sheets = {}
+
+    need = ObjectRulesTest.need
+    frameset = ObjectRulesTest.frameset
+    alpha = ObjectRulesTest.alpha
+
+    def all_frames(self, name):
+        return [(fs, f) for fs, _, frames in self.sprites[name]["framesets"] for f in frames]
+
+    def test_ground_creatures_keep_one_frame_size(self):
+        """The game keeps an entity's top-left corner when the frameset changes and turns walkers
+        by the current frame's width: frames of another size would make the feet jump off the
+        ground or the walker turn back and forth at the screen's edges."""
+        for name in self.STANDING:
+            if name in self.sprites:
+                sizes = {(f["w"], f["h"]) for _, f in self.all_frames(name)}
+                self.assertEqual(len(sizes), 1, f"{name} frames come in sizes {sorted(sizes)}")
+
+    def test_runners_and_edge_yetis_stand_clear_of_the_ground(self):
+        for name in ANIMALS + ["EGGRUNNER"]:
+            if name in self.sprites:
+                for fs, f in self.all_frames(name):
+                    self.assertLessEqual(f["w"], 80, f"{name} starts at x = -80 and would show at once")
+        if "EGGRUNNER" in self.sprites:
+            for fs, f in self.all_frames("EGGRUNNER"):
+                self.assertEqual(f["h"], 33, "EGGRUNNER runs on y = 448 like the animals")
+                self.assertLessEqual(f["bY"] + f["bH"], 32, "EGGRUNNER's box touches the ground row")
+        for name in ("HYETI_LEFT", "HYETI_RIGHT", "SKORPION"):
+            if name in self.sprites:
+                for fs, f in self.all_frames(name):
+                    self.assertTrue(f["bW"] and f["bH"], f"{name}/{fs} needs a box")
+                    self.assertLessEqual(f["bY"] + f["bH"], f["h"] - 1,
+                                         f"{name}/{fs}: a box touching the ground removes it at once")
+
+    def test_play_once_animations_take_as_long_as_the_game_expects(self):
+        for names, (low, high) in self.ONCE_MS:
+            for sprite in self.ONCE_OWNERS:
+                if sprite not in self.sprites:
+                    continue
+                for fs, once, frames in self.sprites[sprite]["framesets"]:
+                    if fs in names.split():
+                        total = sum(f["delay"] for f in frames)
+                        self.assertTrue(low <= total <= high, f"{sprite}/{fs} lasts {total} ms")
+
+    def test_nest_takes_droppings_only_part_of_the_time(self):
+        """The nest scores only while its first frame shows (chicks begging)."""
+        self.need("NEST")
+        frames = self.frameset("NEST", "FRAMESET1")
+        self.assertGreaterEqual(len(frames), 2, "a one-frame nest scores all the time")
+        self.assertFalse(np.array_equal(self.alpha("NEST", frames[0]) > 0, self.alpha("NEST", frames[1]) > 0)
+                         and (frames[0]["x"], frames[0]["y"]) == (frames[1]["x"], frames[1]["y"]),
+                         "the receptive frame must look different")
+        share = frames[0]["delay"] / sum(f["delay"] for f in frames)
+        self.assertTrue(0.3 <= share <= 0.8, f"the nest is receptive {share:.0%} of the time")
+
+    def test_littlebird_box_is_compact(self):
+        """LITTLEBIRD is solid: whatever touches its box has its move undone."""
+        self.need("LITTLEBIRD")
+        for fs, f in self.all_frames("LITTLEBIRD"):
+            self.assertTrue(f["bW"] and f["bH"])
+            self.assertLessEqual(f["bW"] * f["bH"], 0.5 * f["w"] * f["h"])
+
+    def test_projectiles_leave_from_the_thrower(self):
+        """A thrown thing appears within a few pixels of the hand, muzzle, talons or spout that
+        lets it go, in at least one frame of the throwing look."""
+        for spawner, frameset, thing, size, (dx, dy) in self.SPAWNS:
+            if spawner not in self.sprites:
+                continue
+            if thing in self.sprites:
+                first = self.sprites[thing]["framesets"][0][2][0]
+                size = (first["w"], first["h"])
+            frames = self.frameset(spawner, frameset)
+            if isinstance(dx, str):
+                dx = frames[0]["w"] // 2 + (20 if dx.endswith("+20") else 0)
+            cx, cy = dx + size[0] / 2, dy + size[1] / 2
+            nearest = min(np.hypot(xs + 0.5 - cx, ys + 0.5 - cy).min()
+                          for ys, xs in (np.nonzero(self.alpha(spawner, f) >= 128) for f in frames))
+            self.assertLessEqual(nearest, max(size) / 2 + 6,
+                                 f"{spawner}/{frameset} lets {thing} go {nearest:.0f} px from anything drawn")
+
+
 if __name__ == "__main__":
     unittest.main()

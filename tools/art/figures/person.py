@@ -16,6 +16,7 @@ from dataclasses import dataclass
 
 from .. import palette as P
 from ..shapes import arc_points, bezier, circle, ellipse, path, stroke
+from .splat import draw_splat
 
 
 def along(angle, length=1.0):
@@ -293,8 +294,8 @@ def _items(c, sk, layer):
 
 def held(c, sk, what):
     hx, hy = sk.hands[0]
-    r = 2.6 if what == "stone" else 2.8
-    ball = sk(circle(hx + 0.8, hy - 1.6, r))
+    k = max(1.0, sk.build.hand / 2.3)          # a giant's stone is a boulder
+    ball = sk(circle(hx + 0.8 * k, hy - 1.6 * k, (2.6 if what == "stone" else 2.8) * k))
     colour, shade = ((P.STONE, P.STONE_SHADE) if what == "stone" else (P.POMPOM, P.POMPOM_SHADE))
     c.outlined(ball, colour)
     c.shade(ball, shade, light(0.9))
@@ -307,10 +308,16 @@ BROWS = {"grumpy": (1.0, 9.0), "sneer": (1.2, 16.0), "grit": (1.5, 24.0), "shout
          "shock": (3.0, -14.0), "squint": (2.2, 18.0), "laugh": (2.6, -8.0), "dizzy": (2.8, -10.0),
          "calm": (2.6, 0.0)}
 
+def feature_scale(sk):
+    """Faces are drawn for a head of radius 7.5; bigger heads get their features enlarged."""
+    k = max(1.0, sk.build.head / 7.5)
+    return k, (lambda shape: sk.on_head(shape.scaled(k)))
+
+
 def draw_face(c, sk):
     b, look, pose = sk.build, sk.look, sk.pose
-    r, e = b.head, look.eyes
-    H = sk.on_head
+    k, H = feature_scale(sk)
+    r, e, nose = b.head / k, look.eyes, look.nose / k
     mood = pose.mood
     ear = H(ellipse(-r * 0.28, r * 0.12, 1.5, 2.1))
     c.outlined(ear, look.skin[0])
@@ -340,22 +347,25 @@ def draw_face(c, sk):
             c.fill(H(circle(ex + gx * 0.5 * ew * w, ey + gy * 0.4 * eh, size * r * 0.13 * e)), P.PUPIL,
                    clip=white)
     lift, slant = BROWS[mood]
+    brows = None
     for ex, ey, w in eyes:
         half = 1.7 * w
-        k = math.tan(math.radians(slant)) * half
-        c.fill(H(stroke([(ex - half, ey - eh - lift * 0.6 - 0.6 - k * 0.4),
-                         (ex + half, ey - eh - lift * 0.6 - 0.6 + k)], 1.1)), P.OUTLINE)
+        drop = math.tan(math.radians(slant)) * half
+        brow = stroke([(ex - half, ey - eh - lift * 0.6 - 0.6 - drop * 0.4),
+                       (ex + half, ey - eh - lift * 0.6 - 0.6 + drop)], 1.1)
+        brows = brow if brows is None else brows + brow
+    c.fill(H(brows), P.OUTLINE)
     nx, ny = r * 0.92, r * 0.18
-    c.fill(H(circle(nx + 0.4, ny + 0.4, look.nose * 0.75)), P.NOSE_TIP, opacity=0.45)
-    c.fill(H(circle(nx - 0.5, ny - 0.7, look.nose * 0.3)), P.WHITE, opacity=0.7)
+    c.fill(H(circle(nx + 0.4, ny + 0.4, nose * 0.75)), P.NOSE_TIP, opacity=0.45)
+    c.fill(H(circle(nx - 0.5, ny - 0.7, nose * 0.3)), P.WHITE, opacity=0.7)
     if mood not in ("shout", "shock"):
         c.fill(H(ellipse(r * 0.3, r * 0.42, 1.5, 1.0)), P.BLUSH, opacity=0.45)
     draw_mouth(c, sk, mood)
 
 
 def draw_mouth(c, sk, mood):
-    r = sk.build.head
-    H = sk.on_head
+    k, H = feature_scale(sk)
+    r = sk.build.head / k
     mx, my = r * 0.62, r * 0.6
     if mood in ("grumpy", "calm"):
         bend = 200, 340
@@ -391,16 +401,6 @@ def draw_mouth(c, sk, mood):
 # --- the hit --------------------------------------------------------------------------------------
 
 def splat(c, sk, size=1.3):
-    """A dropping burst on the top of the head, with a drip running down."""
+    """A dropping burst on the top of the head."""
     r = sk.build.head
-    H = sk.on_head
-    top = -r * 1.02
-    blob = (ellipse(0.6, top + 0.4, 4.4 * size, 2.2 * size) + circle(-2.8 * size, top + 1.6, 1.5 * size)
-            + circle(3.6 * size, top + 1.8, 1.4 * size) + circle(0.6, top - 1.0, 1.8 * size))
-    drip = stroke([(-3.0 * size, top + 1.5), (-3.3 * size, top + 5.0 * size)], 1.3)
-    c.figure([(H(blob), P.SPLAT_LIGHT), (H(drip), P.SPLAT_LIGHT)], 0.8)
-    c.fill(H(circle(0.0, top + 0.6, 1.6 * size) + circle(2.6, top + 1.4, 0.9 * size)), P.SPLAT)
-    c.fill(H(circle(-3.3 * size, top + 5.1 * size, 0.9)), P.SPLAT_LIGHT)
-    for dx, dy in ((-6.0, -3.0), (6.5, -2.0), (-1.0, -5.0)):
-        c.outlined(H(circle(dx * size, top + dy * size, 0.7)), P.SPLAT_LIGHT, 0.6)
-
+    draw_splat(c, 0.0, -r * 1.02 + 2.0 * size, size, sk.on_head)

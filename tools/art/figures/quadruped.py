@@ -20,16 +20,20 @@ class Beast:
     head: float = 5.5                # head radius
     snout: tuple = (4.0, 3.0)        # length, height
     neck: tuple = (1.0, -6.5)        # head centre from the front of the body
+    neck_width: float = None         # None: as thick as the head
+    neck_bend: float = 0.0           # how far a long neck swings forward on its way up
     leg: tuple = (5.0, 5.0, 3.2)     # upper, lower, thickness
     belly: tuple = None              # lighter chest and belly (colour, shade)
     muzzle: tuple = None             # lighter snout (colour, shade)
     paws: tuple = None               # socks (colour, shade); None: the coat
     ears: str = "pointy"             # "pointy" | "floppy" | "pig" | "round"
     ear_colour: tuple = None
-    tail: str = "thin"               # "thin" | "bushy" | "curly" | "wag"
+    tail: str = "thin"               # "thin" | "bushy" | "curly" | "wag" | "rope"
     tail_tip: tuple = None
     nose: tuple = (P.NOSE_BLACK, P.NOSE_BLACK)
     tongue: bool = False
+    lids: bool = False               # heavy eyelids (the camel)
+    humps: tuple = ()                # (x along the body, height, half width) of each hump
     extras: tuple = ()
 
 
@@ -41,8 +45,15 @@ class Stride:
     lift: float = 0.0                # body raised above standing height
     tail: float = 0.0                # tail swing, -1..1
     ears: float = 0.0                # ear flop, -1..1
+    head: tuple = (0.0, 0.0)         # the head moved from its place (tossed up, thrust forward)
 
 
+WALK = (
+    Stride(front=((4.0, 0.0), (-4.0, 0.0)), hind=((-4.0, 0.0), (4.0, 0.0)), lift=0.5),
+    Stride(front=((22.0, 8.0), (-18.0, -10.0)), hind=((-20.0, -12.0), (18.0, 6.0)), tilt=1.0),
+    Stride(front=((-4.0, 0.0), (4.0, 0.0)), hind=((4.0, 0.0), (-4.0, 0.0)), lift=0.5),
+    Stride(front=((-18.0, -10.0), (22.0, 8.0)), hind=((18.0, 6.0), (-20.0, -12.0)), tilt=-1.0),
+)
 GALLOP = (
     Stride(front=((-20.0, 5.0), (-35.0, -5.0)), hind=((40.0, -5.0), (25.0, -20.0)), tilt=-4.0, lift=1.0,
            tail=0.5, ears=-0.5),
@@ -76,7 +87,8 @@ class Parts:
         self.centre = (x, ground - drop - stride.lift)
         self.legs = [(end, i, self.at(r), self.at(k), self.at(p)) for end, i, r, k, p in legs]
         nx, ny = beast.neck
-        self.head = self.at(self.turn((rx + nx, ny)))
+        hx, hy = self.at(self.turn((rx + nx, ny)))
+        self.head = (hx + stride.head[0], hy + stride.head[1])
 
     def turn(self, p):
         return (p[0] * self.cos - p[1] * self.sin, p[0] * self.sin + p[1] * self.cos)
@@ -120,9 +132,17 @@ def draw_beast(c, beast, stride, x, ground, mood="happy"):
     hx, hy = parts.head
     sl, sh = beast.snout
     snout = ellipse(hx + beast.head * 0.7 + sl * 0.45, hy + beast.head * 0.3, sl * 0.75 + 1.0, sh * 0.5)
-    neck = stroke([parts.body_point((rx * 0.55, -ry * 0.2)), (hx - 1.0, hy + 1.0)], beast.head * 1.3)
+    root = parts.body_point((rx * 0.6, -ry * 0.1))
+    bend = (root[0] + beast.neck_bend, (root[1] + hy) / 2 + beast.neck_bend * 0.3)
+    neck = stroke(bezier(root, bend, (hx - 1.0, hy + 1.0)), beast.neck_width or beast.head * 1.3)
     _ears(c, parts, behind=True)
-    c.figure([(body, beast.coat[0]), (neck, beast.coat[0]), (head, beast.coat[0]), (snout, beast.coat[0])])
+    humps = [parts.body_shape(path(bezier((x - w, -ry * 0.6), (x - w * 0.6, -ry - h * 1.3), (x + w * 0.6, -ry - h * 1.3),
+                                          (x + w, -ry * 0.6))))
+             for x, h, w in beast.humps]
+    c.figure([(hump, beast.coat[0]) for hump in humps]
+             + [(body, beast.coat[0]), (neck, beast.coat[0]), (head, beast.coat[0]), (snout, beast.coat[0])])
+    for hump in humps:
+        c.shade(hump, beast.coat[1], light(1.6))
     c.shade(body, beast.coat[1], light(1.8))
     if beast.belly:
         belly = parts.body_shape(ellipse(rx * 0.4, ry * 0.75, rx * 0.55, ry * 0.42))
@@ -160,6 +180,9 @@ def _tail(c, parts):
     elif beast.tail == "wag":
         pts = bezier(base, (bx - 4, by - 2), (bx - 6 + w * 3, by - 7), (bx - 4 + w * 4, by - 10))
         shape = stroke(pts, 2.4)
+    elif beast.tail == "rope":
+        pts = bezier(base, (bx - 3.0, by + 2.0), (bx - 3.5 + w, by + 8.0), (bx - 3.0 + w * 1.5, by + 12.0))
+        shape = stroke(pts, 1.6) + ellipse(pts[-1][0], pts[-1][1] + 1.0, 1.4, 2.2)
     elif beast.tail == "curly":
         pts = [(bx - 1.5 - 1.8 * math.cos(k * 0.5) * (1 - k / 22), by - 1.5 - 1.8 * math.sin(k * 0.5) * (1 - k / 22))
                for k in range(18)]
@@ -207,22 +230,31 @@ def _ears(c, parts, behind):
 
 
 def _face(c, parts, snout, mood):
+    """Eye, brow, nose and mouth. Moods: "happy", "angry" (brows down, teeth bared), "shock"
+    (tiny pupil, mouth open), "spit" (mouth open), "dizzy" (crossed-out eye)."""
     beast = parts.beast
     hx, hy = parts.head
     r = beast.head
     sl, sh = beast.snout
     tip = (hx + r * 0.7 + sl * 1.2 + 0.6, hy + r * 0.22)
     ex, ey = hx + r * 0.35, hy - r * 0.2
+    white = ellipse(ex, ey, r * 0.32, r * 0.42)
+    c.outlined(white, P.EYE_WHITE, 0.6)
     if mood == "dizzy":
-        c.outlined(ellipse(ex, ey, r * 0.3, r * 0.36), P.EYE_WHITE, 0.6)
         c.fill(stroke([(ex - 0.9, ey - 0.9), (ex + 0.9, ey + 0.9)], 0.6)
                + stroke([(ex - 0.9, ey + 0.9), (ex + 0.9, ey - 0.9)], 0.6), P.PUPIL)
     else:
-        white = ellipse(ex, ey, r * 0.32, r * 0.42)
-        c.outlined(white, P.EYE_WHITE, 0.6)
-        c.fill(circle(ex + r * 0.12, ey - r * 0.02, r * 0.21), P.PUPIL, clip=white)
+        pupil = r * (0.12 if mood == "shock" else 0.21)
+        c.fill(circle(ex + r * 0.12, ey - r * 0.02, pupil), P.ANGER if mood == "angry" and beast.lids else P.PUPIL,
+               clip=white)
         c.fill(circle(ex + r * 0.18, ey - r * 0.12, r * 0.08), P.WHITE)
-        c.fill(stroke([(ex - r * 0.3, ey - r * 0.52), (ex + r * 0.3, ey - r * 0.42)], 0.8), P.OUTLINE)
+    if beast.lids and mood not in ("shock", "dizzy"):
+        c.fill(ellipse(ex, ey - r * 0.32, r * 0.4, r * 0.3), beast.coat[1], clip=white)
+        c.fill(stroke(arc_points(ex, ey - r * 0.05, r * 0.33, r * 0.1, 180, 360), 0.6), P.OUTLINE)
+    slant = {"angry": 0.45, "shock": -0.25}.get(mood, -0.1)
+    lift = 0.3 if mood == "shock" else 0.0
+    c.fill(stroke([(ex - r * 0.32, ey - r * (0.52 + lift) - slant * r * 0.3),
+                   (ex + r * 0.32, ey - r * (0.5 + lift) + slant * r * 0.3)], 0.8), P.OUTLINE)
     if beast.ears == "pig":
         disc = ellipse(tip[0] - 0.6, tip[1], 1.4, sh * 0.55)
         c.outlined(disc, P.PIG_SNOUT, 0.8)
@@ -230,6 +262,17 @@ def _face(c, parts, snout, mood):
             c.fill(circle(tip[0] - 0.4, tip[1] + dy, 0.35), P.PIG_PINK_SHADE)
     else:
         c.fill(ellipse(tip[0] - 0.8, tip[1] - sh * 0.2, 1.3, 1.0), beast.nose[0])
+    if mood in ("shock", "spit"):
+        gape = ellipse(tip[0] - sl * 0.55, tip[1] + sh * 0.5, sl * 0.3 + 0.6, sh * 0.35)
+        c.outlined(gape, P.MOUTH, 0.6)
+        return
+    if mood == "angry":
+        teeth = path(bezier((tip[0] - sl * 1.1, tip[1] + sh * 0.2), (tip[0] - sl * 0.5, tip[1] + sh * 0.25),
+                            (tip[0] - 0.8, tip[1] + sh * 0.25)),
+                     bezier((tip[0] - 0.8, tip[1] + sh * 0.25), (tip[0] - sl * 0.4, tip[1] + sh * 0.75),
+                            (tip[0] - sl * 1.0, tip[1] + sh * 0.6)))
+        c.outlined(teeth, P.TOOTH, 0.6)
+        return
     mouth = bezier((tip[0] - 1.2, tip[1] + sh * 0.4), (tip[0] - sl * 0.6, tip[1] + sh * 0.55),
                    (tip[0] - sl * 1.1, tip[1] + sh * 0.2))
     c.fill(stroke(mouth, 0.7), P.OUTLINE)

@@ -5,8 +5,13 @@ works in the skeleton's head or torso frame (see `person.py`). Colours come in (
 pairs.
 """
 from .. import palette as P
-from ..shapes import arc_points, bezier, box, circle, ellipse, path, polygon, round_box, stroke
+from ..shapes import Shape, arc_points, bezier, box, circle, ellipse, path, polygon, round_box, stroke
 from .person import light, torso_shape
+
+
+def union(shapes):
+    """One shape of many, to fill them all at once."""
+    return sum(shapes, Shape())
 
 
 def _head_arc(r, grow, start, end):
@@ -75,9 +80,8 @@ def straw_hat(colours=(P.STRAW, P.STRAW_SHADE), band=P.SHIRT_RED):
         c.shade(brim, colours[1], light(1.0))
         c.shade(crown, colours[1], light(1.3))
         c.fill(sk.on_head(stroke([(-r * 0.72, -r * 0.98), (r * 0.72, -r * 1.06)], 1.6)), band, clip=crown)
-        for k in range(-3, 4):
-            c.fill(sk.on_head(stroke([(k * r * 0.35, -r * 0.62), (k * r * 0.38, -r * 0.8)], 0.4)),
-                   colours[1], opacity=0.8, clip=brim)
+        weave = union(stroke([(k * r * 0.35, -r * 0.62), (k * r * 0.38, -r * 0.8)], 0.4) for k in range(-3, 4))
+        c.fill(sk.on_head(weave), colours[1], opacity=0.8, clip=brim)
     return "head", draw
 
 
@@ -92,8 +96,9 @@ def kerchief(colours, dots=P.WHITE):
                                    (-r * 1.55, r * 0.35)]))
         c.figure([(tips, colours[1]), (cloth, colours[0])])
         c.shade(cloth, colours[1], light(1.2))
-        for dx, dy in ((-0.5, -0.75), (0.1, -0.95), (-0.85, -0.2), (-0.25, -0.45), (0.45, -0.75)):
-            c.fill(sk.on_head(circle(r * dx, r * dy, 0.7)), dots, clip=cloth)
+        spots = union(circle(r * dx, r * dy, 0.7)
+                      for dx, dy in ((-0.5, -0.75), (0.1, -0.95), (-0.85, -0.2), (-0.25, -0.45), (0.45, -0.75)))
+        c.fill(sk.on_head(spots), dots, clip=cloth)
     return "head", draw
 
 
@@ -129,6 +134,52 @@ def fire_helmet(colours, badge=P.YELLOW):
     return "head", draw
 
 
+def horned_helmet(colours, horns):
+    """A round iron helmet with a rim and two curved horns."""
+    def draw(c, sk):
+        r = sk.build.head
+        for side in (-1.0, 1.0):
+            base = (r * 0.7 * side, -r * 0.8)
+            horn = sk.on_head(path(bezier((base[0] - r * 0.12, base[1] + r * 0.15), (base[0] + r * 0.55 * side, base[1]),
+                                          (base[0] + r * 0.75 * side, base[1] - r * 0.45),
+                                          (base[0] + r * 0.55 * side, base[1] - r * 0.85)),
+                                   bezier((base[0] + r * 0.55 * side, base[1] - r * 0.85),
+                                          (base[0] + r * 0.4 * side, base[1] - r * 0.35),
+                                          (base[0] + r * 0.1 * side, base[1] - r * 0.25),
+                                          (base[0] - r * 0.12, base[1] - r * 0.2))))
+            c.outlined(horn, horns[0] if side > 0 else horns[1])
+            c.shade(horn, horns[1], light(1.2))
+        dome = sk.on_head(path(_head_arc(r, 0.8, 180, 360), [(r * 1.08, -r * 0.35), (-r * 1.08, -r * 0.35)]))
+        rim = sk.on_head(round_box(-r * 1.12, -r * 0.5, r * 1.1, -r * 0.22, r * 0.12))
+        c.figure([(dome, colours[0]), (rim, colours[1])])
+        c.shade(dome, colours[1], light(2.0))
+        c.fill(sk.on_head(union(circle(r * x, -r * 0.36, r * 0.06) for x in (-0.7, -0.2, 0.3, 0.8))), P.HELMET)
+        c.fill(sk.on_head(ellipse(-r * 0.35, -r * 0.8, r * 0.22, r * 0.1, -20)), P.WHITE, opacity=0.7)
+    return "head", draw
+
+
+def fur_vest(colours):
+    """A shaggy open vest over a bare chest."""
+    def draw(c, sk):
+        b = sk.build
+        t = b.torso
+        torso = sk.on_torso(torso_shape(b))
+        edge = [(-b.chest * 2, -t * 1.1), (b.chest * 0.1, -t * 1.1)]
+        k = 0
+        for y in range(0, 11):
+            yy = -t * 1.05 + t * 1.05 * y / 10
+            edge.append((b.chest * (0.1 + 0.25 * (y / 10)) + (0.08 * b.chest if k % 2 else 0.0), yy))
+            k += 1
+        edge += [(-b.chest * 2, 2.0)]
+        vest = sk.on_torso(polygon(edge))
+        c.fill(vest, colours[0], clip=torso)
+        c.shade(torso, colours[1], light(2.5), clip=vest)
+        tufts = union(stroke([(-b.chest * 0.8, -t * y / 10), (-b.chest * 0.4, -t * y / 10 + 1.5)], 0.9)
+                      for y in range(3, 10, 2))
+        c.fill(sk.on_torso(tufts), colours[1], clip=vest)
+    return "torso", draw
+
+
 def fur_hat(colours, fur):
     """A fur hat with ear flaps."""
     def draw(c, sk):
@@ -139,9 +190,9 @@ def fur_hat(colours, fur):
         c.figure([(flap, fur[1]), (dome, colours[0]), (rim, fur[0])])
         c.shade(dome, colours[1], light(1.3))
         c.shade(rim, fur[1], light(1.0))
-        for k in range(5):
-            x = -r + k * r * 0.48
-            c.fill(sk.on_head(stroke([(x, -r * 0.9), (x + 0.6, -r * 0.55)], 0.5)), fur[1], opacity=0.8)
+        hairs = union(stroke([(-r + k * r * 0.48, -r * 0.9), (-r + k * r * 0.48 + 0.6, -r * 0.55)], 0.5)
+                      for k in range(5))
+        c.fill(sk.on_head(hairs), fur[1], opacity=0.8)
     return "head", draw
 
 
@@ -155,9 +206,9 @@ def beanie(colours, pompom=(P.POMPOM, P.POMPOM_SHADE), stripe=None):
         c.shade(dome, colours[1], light(1.3))
         if stripe:
             c.fill(sk.on_head(stroke([(-r, -r * 1.12), (r, -r * 1.12)], 1.2)), stripe, clip=dome)
-        for k in range(6):
-            x = -r * 0.95 + k * r * 0.38
-            c.fill(sk.on_head(stroke([(x, -r * 0.9), (x, -r * 0.58)], 0.5)), colours[0], opacity=0.7)
+        ribs = union(stroke([(-r * 0.95 + k * r * 0.38, -r * 0.9), (-r * 0.95 + k * r * 0.38, -r * 0.58)], 0.5)
+                     for k in range(6))
+        c.fill(sk.on_head(ribs), colours[0], opacity=0.7)
         c.outlined(bobble, pompom[0])
         c.shade(bobble, pompom[1], light(0.8))
     return "head", draw
@@ -202,18 +253,18 @@ def stubble(colour):
 def freckles(colour=P.SKIN_SHADE):
     def draw(c, sk):
         r = sk.build.head
-        for dx, dy in ((0.2, 0.22), (0.42, 0.3), (0.3, 0.38), (0.7, 0.28)):
-            c.fill(sk.on_head(circle(r * dx, r * dy, 0.45)), colour)
+        spots = union(circle(r * dx, r * dy, 0.45) for dx, dy in ((0.2, 0.22), (0.42, 0.3), (0.3, 0.38), (0.7, 0.28)))
+        c.fill(sk.on_head(spots), colour)
     return "head", draw
 
 
 def beard(colours):
-    """A full, bushy beard round the jaw."""
+    """A full, bushy beard round the jaw, below the nose."""
     def draw(c, sk):
         r = sk.build.head
-        shape = sk.on_head(path(arc_points(r * 0.1, r * 0.1, r * 1.05, r * 1.1, -5, 160),
-                                bezier((-r * 0.95, r * 0.45), (-r * 0.2, r * 0.5), (r * 0.6, r * 0.75),
-                                       (r * 1.0, r * 0.1))))
+        shape = sk.on_head(path(arc_points(r * 0.1, r * 0.1, r * 1.05, r * 1.1, 20, 160),
+                                bezier((-r * 0.95, r * 0.45), (-r * 0.2, r * 0.3), (r * 0.5, r * 0.55),
+                                       (r * 1.09, r * 0.48))))
         c.outlined(shape, colours[0])
         c.shade(shape, colours[1], light(1.2))
     return "head", draw
@@ -230,8 +281,7 @@ def overalls(colours, buckle=P.YELLOW):
         seat = sk.on_torso(box(-b.chest * 2, -t * 0.3, b.chest * 2 + b.belly, 3.0))
         bib = sk.on_torso(round_box(-b.chest * 0.15, -t * 0.72, b.chest * 2 + b.belly, -t * 0.25, 1.2))
         strap = sk.on_torso(stroke([(-b.chest * 0.05, -t * 0.7), (-b.chest * 0.55, -t * 1.02)], 1.6))
-        for part in (seat, bib):
-            c.fill(part, colours[0], clip=torso)
+        c.fill(seat + bib, colours[0], clip=torso)
         c.fill(sk.on_torso(stroke([(-b.chest * 0.15, -t * 0.72), (-b.chest * 0.15, -t * 0.3)], 0.8)
                            + stroke([(-b.chest * 0.15, -t * 0.72), (b.chest * 2, -t * 0.72)], 0.8)),
                P.OUTLINE, clip=torso)
@@ -264,9 +314,9 @@ def stripes(colour, count=4):
     def draw(c, sk):
         b = sk.build
         torso = sk.on_torso(torso_shape(b))
-        for k in range(count):
-            y = -b.torso * (0.18 + k * 0.72 / count)
-            c.fill(sk.on_torso(stroke([(-b.chest * 1.5, y), (b.chest * 1.5, y)], 1.4)), colour, clip=torso)
+        lines = union(stroke([(-b.chest * 1.5, y), (b.chest * 1.5, y)], 1.4)
+                      for y in (-b.torso * (0.18 + k * 0.72 / count) for k in range(count)))
+        c.fill(sk.on_torso(lines), colour, clip=torso)
     return "torso", draw
 
 
@@ -295,9 +345,8 @@ def bow_tie(colours):
 def buttons(colour, count=3):
     def draw(c, sk):
         b = sk.build
-        for k in range(count):
-            y = -b.torso * (0.25 + k * 0.2)
-            c.fill(sk.on_torso(circle(b.chest * 0.55 + b.belly * 0.5, y, 0.65)), colour)
+        row = union(circle(b.chest * 0.55 + b.belly * 0.5, -b.torso * (0.25 + k * 0.2), 0.65) for k in range(count))
+        c.fill(sk.on_torso(row), colour)
     return "torso", draw
 
 
@@ -328,9 +377,8 @@ def coat(colours, hem=5.0, fur=None):
         _skirt(c, sk, colours, hem, 1.0)
         c.fill(sk.on_torso(stroke([(b.chest * 0.5, -b.torso * 0.85), (b.waist * 0.6, hem - 0.5)], 0.7)),
                colours[1])
-        for k in range(3):
-            c.fill(sk.on_torso(circle(b.chest * 0.5 + 1.2 + b.belly * 0.5, -b.torso * (0.2 + 0.22 * k), 0.6)),
-                   colours[1])
+        row = union(circle(b.chest * 0.5 + 1.2 + b.belly * 0.5, -b.torso * (0.2 + 0.22 * k), 0.6) for k in range(3))
+        c.fill(sk.on_torso(row), colours[1])
         if fur:
             collar = sk.on_torso(round_box(-b.chest - 0.4, -b.torso - 0.8, b.chest * 0.9, -b.torso + 2.6, 1.6))
             c.outlined(collar, fur[0])
@@ -349,9 +397,9 @@ def scarf(colours, stripe=None, flutter=0.0):
         c.outlined(end, colours[0])
         c.shade(end, colours[1], light(1.0))
         if stripe:
-            for k in (4.0, 7.0):
-                c.fill(sk(stroke([add2(n, (-k, 0.5 + w * k / 8)), add2(n, (-k - 0.5, 4.0 + w * k / 8))], 1.0)),
-                       stripe, clip=end)
+            bands = union(stroke([add2(n, (-k, 0.5 + w * k / 8)), add2(n, (-k - 0.5, 4.0 + w * k / 8))], 1.0)
+                          for k in (4.0, 7.0))
+            c.fill(sk(bands), stripe, clip=end)
 
     def wrap(c, sk):
         b = sk.build
@@ -376,8 +424,7 @@ def basket(colours, fruit=(P.SHIRT_RED, P.GREEN)):
             c.outlined(sk(circle(x - 1.6 + k * 3.0, y + 0.6, 1.7)), colour, 0.7)
         c.outlined(body, colours[0])
         c.shade(body, colours[1], light(1.0))
-        for k in range(3):
-            c.fill(sk(stroke([(x - 4.2, y + 2.2 + k * 1.4), (x + 4.2, y + 2.2 + k * 1.4)], 0.45)),
-                   colours[1], clip=body)
+        weave = union(stroke([(x - 4.2, y + 2.2 + k * 1.4), (x + 4.2, y + 2.2 + k * 1.4)], 0.45) for k in range(3))
+        c.fill(sk(weave), colours[1], clip=body)
     return "far", draw
 

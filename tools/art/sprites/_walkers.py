@@ -4,7 +4,8 @@ winter folk.
 Every walker has RIGHT and LEFT (walking), THROW_RIGHT and THROW_LEFT (once: wind-up, release,
 follow-through), HIT_RIGHT and HIT_LEFT (a dropping on the head) and ANGRY_RIGHT and ANGRY_LEFT
 (stomping along with fists up). FRAME1 of every frameset is a pose that still reads when the
-game freezes it for the end-of-level hop: feet together, ANGRY's fists up.
+game freezes it for the end-of-level hop: feet together, ANGRY's fists up. The LEFT framesets are
+the RIGHT drawings mirrored.
 The box is the head and torso; it ends above the feet, so the walker never touches the
 ground row.
 """
@@ -12,6 +13,7 @@ from dataclasses import replace
 
 from ..figures.person import Pose, draw_person
 from ..model import Box, Frame, Frameset, Sprite
+from ._twins import twin
 
 # (near leg, far leg) for the four steps of a walk: passing, stride, passing, stride.
 STEPS = (
@@ -56,11 +58,12 @@ ANGRY = tuple(replace(WALK[i], near_arm=na, far_arm=fa, mood="shout" if i % 2 ==
 
 
 def _frame(look, pose, spot, delay, facing):
+    """The pose drawn facing right; facing left it is the same drawing mirrored."""
     x, ground = spot
 
     def draw(c):
-        draw_person(c, look, pose, x if facing > 0 else c.width - x, ground, facing)
-    return Frame(draw, delay)
+        draw_person(c, look, pose, x, ground)
+    return Frame(twin((look, pose, spot), draw), delay, mirror=facing < 0)
 
 
 def walker_sprite(name, file, look, size, step_ms, held="stone", x=None):

@@ -7,6 +7,7 @@ import math
 from .. import palette as P
 from ..figures.person import light
 from ..model import Box, Frame, Frameset, Sprite
+from ._twins import twin
 from ..shapes import bezier, circle, ellipse, path, polygon, stroke
 
 SIZE = (64, 40)
@@ -88,8 +89,8 @@ def draw_vulture(c, beat, angry, golden):
 
 def vulture(name, file, golden):
     def frames(angry, mirror):
-        return [Frame(lambda c, b=b: draw_vulture(c, b, angry, golden), BEAT_MS if not angry else 90, mirror=mirror)
-                for b in range(len(WINGS))]
+        return [Frame(twin((b, angry, golden), lambda c, b=b: draw_vulture(c, b, angry, golden)),
+                      BEAT_MS if not angry else 90, mirror=mirror) for b in range(len(WINGS))]
     return Sprite(name, file, SIZE, [
         Frameset("RIGHT", frames(False, False)),
         Frameset("LEFT", frames(False, True)),
