@@ -1,0 +1,59 @@
+"""Writes every level file of the three level sets from the sources in tools/levels/sources.
+
+    /usr/bin/python3 tools/levels/make_levels.py [--out GAME_DIR]
+"""
+import argparse
+import importlib
+import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
+
+from levels.catalogue import ROOT, entities      # noqa: E402
+from levels.model import SETS                     # noqa: E402
+from levels.order import LEVEL_ORDER, BACKDROPS   # noqa: E402
+from levels import writer                         # noqa: E402
+
+
+def load(name):
+    return importlib.import_module(f"levels.sources.{name}").LEVEL
+
+
+def check(level):
+    known = entities()
+    for level_set in SETS:
+        t = level.tuning(level_set)
+        for thing in level.actors + t.actors:
+            if thing.name not in known:
+                raise ValueError(f"{level.name}: unknown entity {thing.name}")
+        for g in level.generators + t.generators:
+            for name in g.entities:
+                if name not in known:
+                    raise ValueError(f"{level.name}: unknown entity {name} in a generator")
+
+
+def write(out):
+    maps = out / "data/maps"
+    for level_set in SETS:
+        (maps / level_set).mkdir(parents=True, exist_ok=True)
+        (maps / level_set / "levellist.xml").write_text(writer.level_list_xml(LEVEL_ORDER))
+    for name in LEVEL_ORDER + BACKDROPS:
+        level = load(name)
+        check(level)
+        for level_set in SETS:
+            base = maps / level_set / level.name
+            (base.parent / f"{level.name}_defs.xml").write_text(writer.defs_xml(level, level_set))
+            (base.parent / f"{level.name}_map.xml").write_text(writer.map_xml(level))
+            (base.parent / f"{level.name}_entities.xml").write_text(writer.entities_xml(level, level_set))
+        if level.hint:
+            (maps / f"{level.name}_hint.xml").write_text(level.hint)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--out", type=Path, default=ROOT / "game")
+    write(parser.parse_args().out)
+
+
+if __name__ == "__main__":
+    main()
