@@ -46,11 +46,11 @@ HIT = (
     Pose(near_arm=(125.0, 165.0), far_arm=(-100.0, -140.0), near_leg=(8.0, 0.0), far_leg=(-8.0, 0.0),
          bob=1.0, lean=-2.0, tilt=4.0, mood="squint", splat=True, open_hands=True),
 )
-FISTS = (
-    ((120.0, 165.0), (-140.0, -170.0)),
-    ((105.0, 150.0), (-125.0, -160.0)),
-    ((125.0, 170.0), (-145.0, -175.0)),
-    ((110.0, 150.0), (-130.0, -160.0)),
+FISTS = (                           # a fist shaken at the sky, clear of the face; the other raised behind
+    ((115.0, 150.0), (-150.0, -180.0)),
+    ((105.0, 135.0), (-160.0, -185.0)),
+    ((120.0, 160.0), (-150.0, -175.0)),
+    ((105.0, 140.0), (-160.0, -190.0)),
 )
 ANGRY = tuple(replace(WALK[i], near_arm=na, far_arm=fa, mood="shout" if i % 2 == 0 else "grit",
                       lean=6.0, gaze=(1.0, -1.0))

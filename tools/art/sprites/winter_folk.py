@@ -12,7 +12,7 @@ FUR_HAT_MAN = Look(
     items=(W.coat((P.COAT_GREEN, P.COAT_GREEN_SHADE), hem=6.0, fur=(P.FUR_LIGHT, P.FUR_LIGHT_SHADE)),
            W.belt(P.HAIR_BLACK, height=0.3),
            W.mustache((P.HAIR_RED, P.HAIR_RED_SHADE), size=1.2),
-           W.fur_hat((P.FUR, P.FUR_SHADE), (P.FUR_LIGHT, P.FUR_LIGHT_SHADE))),
+           W.fur_hat((P.FUR, P.FUR_SHADE), (P.HAIR_BROWN, P.HAIR_BROWN_SHADE))),
     nose=2.3,
 )
 
