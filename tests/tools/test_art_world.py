@@ -110,6 +110,9 @@ class TileDefinitionsTest(unittest.TestCase):
                     self.assertTrue(np.all(alpha[12:] == 255), "the ground shows through")
                     tops = np.argmax(alpha >= 128, axis=0)
                     self.assertLessEqual(int(tops.max()), 8, "the surface sags below the cell's top")
+                    if name != "ground":
+                        self.assertLess(float((alpha[0] >= 128).mean()), 0.5,
+                                        "the fill shows above the surface")
 
     def test_surfaces_show_their_top_near_the_cell_top(self):
         for context, tiles in tilesets.CONTEXTS.items():

@@ -26,7 +26,7 @@ def _cobbles(c):
 
 
 def ground_top(c):
-    summer.earth(c)
+    summer.earth(c, clip=box(SPAN[0], 4, SPAN[1], SPAN[1]))
     _cobbles(c)
 
 

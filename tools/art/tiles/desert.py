@@ -38,7 +38,7 @@ def sand_top(c, clip=None):
 
 
 def ground_top(c):
-    strata(c)
+    strata(c, clip=terrain.under(SAND_CAP))
     sand_top(c)
 
 
@@ -117,7 +117,7 @@ def scorched(c, clip=None):
 
 
 def scorched_top(c):
-    scorched(c)
+    scorched(c, clip=terrain.under(SCORCHED_CAP))
     terrain.draw_cap(c, SCORCHED_CAP)
     for x in (6, 22):
         c.fill(wrap(stroke([(x, 4), (x + 3, 6.5), (x + 6, 5)], 0.9)), P.EMBER_GLOW)

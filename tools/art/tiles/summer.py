@@ -28,13 +28,16 @@ def grass_top(c, x0=SPAN[0], x1=SPAN[1], clip=None, blades=True):
     return shape
 
 
+GROUND = terrain.under(GRASS_CAP)
+
+
 def ground_top(c):
-    earth(c)
+    earth(c, clip=GROUND)
     grass_top(c)
 
 
 def ground_top_b(c):
-    earth(c)
+    earth(c, clip=GROUND)
     stone = ellipse(20, 19, 7, 5, -8)
     c.outlined(stone, P.PEBBLE)
     c.shade(stone, P.PEBBLE_SHADE, (1.5, 1.5))
@@ -42,11 +45,10 @@ def ground_top_b(c):
 
 
 def ground_top_c(c):
-    earth(c)
+    earth(c, clip=GROUND)
     grass_top(c)
-    for x, col in ((8, P.PETAL_WHITE), (17, P.PETAL_YELLOW), (25, P.PETAL_PINK)):
-        kit.stem(c, x, 6, x + 0.5, 1.5)
-        kit.flower(c, x + 0.5, 1.8, 2.6, col)
+    for x, y, col in ((7, 6.5, P.PETAL_WHITE), (16, 5.5, P.PETAL_YELLOW), (25, 6.8, P.PETAL_PINK)):
+        kit.flower(c, x, y, 2.5, col)
 
 
 def _ledge(end):

@@ -28,6 +28,13 @@ def cap_curves(cap, x0=SPAN[0], x1=SPAN[1]):
     return top, bottom
 
 
+def under(cap):
+    """Everything from the cap's surface down: where the ground under it may be drawn, so
+    that nothing shows above the surface."""
+    top, _ = cap_curves(cap)
+    return polygon(top + [(SPAN[1], SIZE + 8), (SPAN[0], SIZE + 8)])
+
+
 def draw_cap(c, cap, x0=SPAN[0], x1=SPAN[1], clip=None):
     """The cap band with its outline, shade and light rim; returns its shape."""
     top, bottom = cap_curves(cap, x0, x1)

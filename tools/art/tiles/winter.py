@@ -39,13 +39,16 @@ def snow_top(c, cap=SNOW_CAP, clip=None):
     sparkles(c, 64, (2, cap.top + 1, 30, cap.top + cap.depth - 2))
 
 
+GROUND = terrain.under(SNOW_CAP)
+
+
 def ground_top(c):
-    frozen_earth(c)
+    frozen_earth(c, clip=GROUND)
     snow_top(c)
 
 
 def ground_top_b(c):
-    frozen_earth(c)
+    frozen_earth(c, clip=GROUND)
     rock = polygon([(14, 13), (15, 4), (20, 1.5), (26, 3), (28, 13)])
     c.outlined(rock, P.ROCK_GREY)
     c.shade(rock, P.ROCK_GREY_SHADE, (2.0, 1.5))
@@ -55,10 +58,13 @@ def ground_top_b(c):
 
 
 def ground_top_c(c):
-    frozen_earth(c)
-    for x, lean, h in ((7, -2, 9), (9, 1, 11), (11, 3, 8), (23, -1, 10), (25, 2, 7)):
-        c.fill(stroke([(x, 6), (x + lean, 6 - h)], 1.0), P.HAY_SHADE)
+    """Snow with footprints pressed into it and a twig sticking out."""
+    frozen_earth(c, clip=GROUND)
     snow_top(c)
+    for x, y in ((5, 7.0), (11, 8.5), (22, 7.0), (28, 8.5)):
+        c.fill(ellipse(x, y, 2.0, 1.1), P.SNOW_SHADE)
+    twig = stroke([(14, 7), (17.5, 1.2), (19, 0.2)], 1.1) + stroke([(16.2, 3.4), (14.5, 0.8)], 0.8)
+    c.fill(twig, P.TIMBER)
 
 
 def _ledge(end):
