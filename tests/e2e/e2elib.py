@@ -26,14 +26,34 @@ class Game:
             if entry not in WRITTEN_FILES:
                 os.symlink(os.path.join(GAME_DIR, entry), os.path.join(self.workdir, entry))
         for name, contents in (files or {}).items():
+            target = self._writable(name)
             mode = "wb" if isinstance(contents, bytes) else "w"
-            with open(os.path.join(self.workdir, name), mode) as f:
+            with open(target, mode) as f:
                 f.write(contents)
         environment = dict(os.environ, SDL_AUDIODRIVER="dummy")
         environment.update(env or {})
         self.process = subprocess.Popen([ZEPO_BIN, *args], cwd=self.workdir, env=environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.window = None
+
+    def _writable(self, name):
+        """The scratch path of a file the test writes: linked directories on the way to it become
+        real directories of links, so the file replaces the game's own only in the scratch copy."""
+        path = self.workdir
+        for part in name.split("/")[:-1]:
+            path = os.path.join(path, part)
+            if os.path.islink(path):
+                source = os.readlink(path)
+                os.unlink(path)
+                os.mkdir(path)
+                for entry in os.listdir(source):
+                    os.symlink(os.path.join(source, entry), os.path.join(path, entry))
+            elif not os.path.exists(path):
+                os.mkdir(path)
+        target = os.path.join(self.workdir, name)
+        if os.path.islink(target):
+            os.unlink(target)
+        return target
 
     def path(self, name):
         return os.path.join(self.workdir, name)
@@ -91,4 +111,5 @@ class Game:
         if self.process.poll() is None:
             self.process.kill()
             self.process.communicate()
-        shutil.rmtree(self.workdir, ignore_errors=True)
+        if not os.environ.get("ZEPO_E2E_KEEP"):
+            shutil.rmtree(self.workdir, ignore_errors=True)
