@@ -428,6 +428,15 @@ class CharacterRulesTest(unittest.TestCase):
                 sizes = {(f["w"], f["h"]) for _, f in self.all_frames(name)}
                 self.assertEqual(len(sizes), 1, f"{name} frames come in sizes {sorted(sizes)}")
 
+    def test_ground_creatures_stand_on_the_bottom_edge(self):
+        """They are placed at y = 448 - frame height: feet drawn higher would float in the air."""
+        for name in self.STANDING:
+            if name not in self.sprites:
+                continue
+            for fs, f in self.all_frames(name):
+                rows = np.nonzero((self.alpha(name, f) >= 128).any(axis=1))[0]
+                self.assertGreaterEqual(rows.max(), f["h"] - 2, f"{name}/{fs} floats above the ground")
+
     def test_runners_and_edge_yetis_stand_clear_of_the_ground(self):
         for name in ANIMALS + ["EGGRUNNER"]:
             if name in self.sprites:

@@ -178,7 +178,7 @@ def leg_shapes(sk, i):
     b, look = sk.build, sk.look
     hip = sk.torso_point(0.6 - i * 1.2, 0.5)
     knee, ankle = sk.knees[i], sk.ankles[i]
-    thigh_angle, shin_angle = (sk.pose.near_leg, sk.pose.far_leg)[i]
+    shin_angle = (sk.pose.near_leg, sk.pose.far_leg)[i][1]
     toe_down = max(0.0, -shin_angle) * 0.7 + max(0.0, sk.pose.bob * 3.0)
     shoe = ellipse(ankle[0] + b.foot * 0.32, ankle[1] + 0.6, b.foot * 0.62, 1.75)
     shoe = shoe.rotated(toe_down, ankle)
@@ -237,9 +237,8 @@ def reach(shoulder, target, length):
     """(upper arm, forearm) angles that put the hand of an arm of two `length` bones on the
     target, the elbow bending down and out; a target out of reach gets a straight arm."""
     dx, dy = target[0] - shoulder[0], target[1] - shoulder[1]
-    d = min(math.hypot(dx, dy), 2 * length - 1e-3)
     aim = math.degrees(math.atan2(dx, dy))
-    bend = math.degrees(math.acos(d / (2 * length)))
+    bend = math.degrees(math.acos(min(1.0, math.hypot(dx, dy) / (2 * length))))
     return aim - bend, aim + bend
 
 

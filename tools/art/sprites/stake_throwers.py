@@ -17,7 +17,7 @@ CHILD = Build(thigh=4.5, shin=4.5, torso=11.5, chest=5.6, waist=6.0, head=7.0, a
               foot=4.0)
 
 BOY = Look(CHILD, top=(P.SHIRT_YELLOW, P.SHIRT_YELLOW_SHADE), legs=(P.SHORTS, P.SHORTS_SHADE),
-           short_sleeves=True, bare_shins=True,
+           skin=(P.SKIN_DARK, P.SKIN_DARK_SHADE), short_sleeves=True, bare_shins=True,
            items=(W.short_hair((P.HAIR_BLACK, P.HAIR_BLACK_SHADE), fringe=1.0),
                   W.cap((P.CAP_GREEN, P.CAP_GREEN_SHADE))))
 GIRL = Look(CHILD, top=(P.DRESS_RED, P.DRESS_RED_SHADE), legs=(P.DRESS_RED, P.DRESS_RED_SHADE),
