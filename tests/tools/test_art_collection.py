@@ -481,6 +481,19 @@ class CharacterRulesTest(unittest.TestCase):
             self.assertTrue(f["bW"] and f["bH"])
             self.assertLessEqual(f["bW"] * f["bH"], 0.5 * f["w"] * f["h"])
 
+    def test_carrier_pours_in_front_of_himself_and_turns_on_the_spot(self):
+        """His drops fall from (centre + 20, y + 18) facing right and (centre, y + 18) facing left:
+        both points must lie ahead of him, and turning must not move his box."""
+        self.need("NOSIC")
+        heads = {}
+        for fs, ahead in (("VYLIT_RIGHT", 20), ("VYLIT_LEFT", 0), ("RIGHT", None), ("LEFT", None)):
+            f = self.frameset("NOSIC", fs)[0]
+            heads[fs] = f["bX"] + f["bW"] / 2
+            if ahead is not None:
+                drop = f["w"] // 2 + ahead + 2
+                self.assertEqual(drop > heads[fs], fs == "VYLIT_RIGHT", f"NOSIC/{fs} pours behind his back")
+        self.assertLessEqual(abs(heads["RIGHT"] - heads["LEFT"]), 2, "NOSIC jumps when he turns")
+
     def test_projectiles_leave_from_the_thrower(self):
         """A thrown thing appears within a few pixels of the hand, muzzle, talons or spout that
         lets it go, in at least one frame of the throwing look."""

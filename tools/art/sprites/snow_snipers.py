@@ -27,9 +27,10 @@ PEEKER = Look(
     eyes=1.1,
 )
 PEEK_X = 22.0
-HIDDEN = 40.0                        # how far below the frame his feet are when he ducks
-UP = 14.0                            # ... and when he is up, shoulders out
+RISING = (28.0, 21.0, 14.0)          # how far below the frame his feet are: hat, eyes, shoulders out
+UP = RISING[-1]
 LOOKOUT = Pose(near_arm=(10.0, 30.0), far_arm=(-10.0, 20.0), mood="sneer", gaze=(1.0, -0.5))
+THROWING = tuple(replace(p, near_leg=(0.0, 0.0), far_leg=(0.0, 0.0)) for p in THROW)
 
 
 def peek_frame(pose, below, delay):
@@ -42,19 +43,20 @@ def nothing(c):
     """The kid is behind his wall: not a pixel shows."""
 
 
-PEEK_UP = (28.0, 21.0, UP)
 VYKUK = Sprite("VYKUK", "vykuk.png", PEEK_SIZE, [
     Frameset("INVISIBLE", [Frame(nothing, 1000)]),
-    Frameset("VYKOUKNUTI", [peek_frame(LOOKOUT, b, 150) for b in PEEK_UP], once=True),
-    Frameset("HOD", [peek_frame(replace(THROW[0], held="snowball", near_leg=(0.0, 0.0), far_leg=(0.0, 0.0)), UP, 180),
-                     peek_frame(replace(THROW[1], near_leg=(0.0, 0.0), far_leg=(0.0, 0.0)), UP, 140),
-                     peek_frame(replace(THROW[2], near_leg=(0.0, 0.0), far_leg=(0.0, 0.0), mood="laugh"), UP, 180)]),
-    Frameset("ZAKOUKNUTI", [peek_frame(replace(LOOKOUT, mood="laugh"), b, 130) for b in reversed(PEEK_UP)],
+    Frameset("VYKOUKNUTI", [peek_frame(LOOKOUT, b, 150) for b in RISING], once=True),
+    Frameset("HOD", [peek_frame(replace(THROWING[0], held="snowball"), UP, 180),
+                     peek_frame(THROWING[1], UP, 140),
+                     peek_frame(replace(THROWING[2], mood="laugh"), UP, 180)]),
+    Frameset("ZAKOUKNUTI", [peek_frame(replace(LOOKOUT, mood="laugh"), b, 130) for b in reversed(RISING)],
              once=True),
 ], box=Box.none())
 
 RAMBO_SIZE = (48, 48)
+RAMBO_X = 31.0
 MUZZLE = (10.0, 22.0)                # the launcher's mouth in the frame (balls start at x + 10, y + 20)
+AIM = -55.0                          # the launcher points up and ahead: its back end is down and behind
 
 
 def headband(colours, flutter):
@@ -93,20 +95,20 @@ def launcher(c, sk, front, back):
 
 
 def rambo_frame(breath, flutter, delay):
+    """He faces left, so his local units run right to left: the muzzle is RAMBO_X - 10 ahead."""
     def draw(c):
-        x, ground = 31.0, RAMBO_SIZE[1]
+        ground = RAMBO_SIZE[1]
+        look = tough_guy(flutter)
         pose = Pose(near_leg=(16.0, 4.0), far_leg=(-14.0, -4.0), lean=-4.0 + breath, mood="grit",
                     gaze=(1.0, -0.6))
-        bare = Skeleton(tough_guy(flutter), pose, x, ground, -1)
-        front = (x - MUZZLE[0], MUZZLE[1] - ground + breath * 0.3)
-        aim = along(-55.0, 1.0)
+        neck = Skeleton(look, pose, RAMBO_X, ground, -1).neck
+        front = (RAMBO_X - MUZZLE[0], MUZZLE[1] - ground + breath * 0.3)
+        aim = along(AIM)
         back = (front[0] + aim[0] * 22.0, front[1] + aim[1] * 22.0)
         grips = ((front[0] + aim[0] * 7.0, front[1] + aim[1] * 7.0 + 2.5),
                  (back[0] - aim[0] * 4.0, back[1] - aim[1] * 4.0 + 2.5))
-        held = replace(pose, reach=tuple((g[0] - bare.neck[0], g[1] - bare.neck[1]) for g in grips))
-        look = tough_guy(flutter)
-        sk = Skeleton(look, held, x, ground, -1)
-        draw_person(c, look, held, x, ground, -1)
+        held = replace(pose, reach=tuple((g[0] - neck[0], g[1] - neck[1]) for g in grips))
+        sk = draw_person(c, look, held, RAMBO_X, ground, -1)
         launcher(c, sk, front, back)
         for hx, hy in sk.hands:
             c.outlined(sk(circle(hx, hy, look.build.hand)), look.skin[0])

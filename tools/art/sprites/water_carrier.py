@@ -59,7 +59,7 @@ CARRY_AIM, POUR_AIM = 100.0, 10.0     # the nozzle forward and a little down; st
 
 def carrier_frame(pose, facing, aim, pouring=False):
     def draw(c):
-        x = STAND_X if facing > 0 else c.width - STAND_X
+        x = STAND_X
         bare = Skeleton(FIREMAN, pose, x, SIZE[1], facing)
         mouth = (MOUTH[0], MOUTH[1] + bare.neck[1] - REST_NECK)
         d = along(aim, NOZZLE_LENGTH)
