@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "behaviour/bird_generators.h"
+#include "behaviour/critters.h"
 #include "behaviour/player_bird.h"
 #include "behaviour/projectiles.h"
 #include "entity/entity_catalogue.h"
@@ -29,21 +31,41 @@ const CControllerRow controllerRows[] = {
     {"BOBEK", &prototype<CBobekController>},
     {"KAMEN", &prototype<CKamenController>},
     {"KAMEN2", &prototype<CKamenController>},
+    {"NEST", &prototype<CNestController>},
     {"FLYINGBOY1", &prototype<CKamenController>},
+    {"CAT", &prototype<CAnimalController>},
+    {"DOG", &prototype<CAnimalController>},
+    {"PIG", &prototype<CAnimalController>},
+    {"WINTERDOG", &prototype<CAnimalController>},
+    {"FOX", &prototype<CAnimalController>},
+    {"PENGUIN", &prototype<CAnimalController>},
     {"KOULE", &prototype<CKouleController>},
     {"KOULEUP", &prototype<CKamenController>},
+    {"KULCLOVEK1", &prototype<CKulClovek1Controller>},
+    {"KULCLOVEK2", &prototype<CKulClovek2Controller>},
+    {"KULCLOVEK3", &prototype<CKulClovek3Controller>},
+    {"EGG", &prototype<CEggController>},
     {"WINTERPLAYER", &prototype<CDidudoController2>},
     {"SNOWBALL", &prototype<CKamenController>},
+    {"YETILEZICI", &prototype<CYetiLeziciController>},
     {"RAMPOUCH1", &prototype<CRampouchController>},
     {"RAMPOUCH2", &prototype<CRampouch2Controller>},
     {"KAPKA", &prototype<CKouleController>},
+    {"VYKUK", &prototype<CVykukController>},
     {"WINTERKOULE", &prototype<CKamenController>},
     {"FALLINGWINTERKOULE", &prototype<CFallingWinterKouleController>},
     {"DIDUDO", &prototype<CDidudoController>},
+    {"BIRDGENERATOR", &prototype<CBirdGeneratorController>},
+    {"BIRDGENERATOR2", &prototype<CBirdGenerator2Controller>},
     {"MEGASNOWBALL", &prototype<CFallingWinterKouleController>},
+    {"RAMBO", &prototype<CRamboController>},
     {"SPOT", &prototype<CUpDownController>},
+    {"SKORPION", &prototype<CSkorpionController>},
     {"DKOULE", &prototype<CKamenController>},
     {"SPIKE", &prototype<CSpikeController>},
+    {"SUP", &prototype<CSupController>},
+    {"GOLDENSUP", &prototype<CGoldenSupController>},
+    {"EGGRUNNER", &prototype<CAnimalController>},
 };
 
 }

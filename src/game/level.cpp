@@ -36,6 +36,7 @@ void CLevel::load(const std::string& levelName)
     hint = readHint("data/maps/" + levelName + "_hint.xml");
     if (prototypeControllers)
         entities.bindControllers(*prototypeControllers, controllers);
+    animalDispenser.setEntities(&entities);
     contactPass.setLevel(&entities, &map);
     globals.levelOver = false;
     CSoundEngine::instance().playSound("LETS GO");
@@ -59,7 +60,7 @@ void CLevel::handleEvent(const SDL_Event& event)
     entities.dispatchEvent(controllers, event);
 }
 
-void CLevel::update(Uint16 /*levelIndex*/)
+void CLevel::update(Uint16 levelIndex)
 {
     CGlobals& globals = CGlobals::instance();
     if (globals.entityListChanged && prototypeControllers)
@@ -67,6 +68,7 @@ void CLevel::update(Uint16 /*levelIndex*/)
     globals.entityListChanged = false;
     entities.updateControllers(controllers);
     entities.spawnFromGenerators();
+    animalDispenser.update(levelIndex);
     contactPass.detectContacts();
     contactPass.resolveAllContacts();
     entities.removeDead();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "behaviour/animal_dispenser.h"
 #include "entity/contact_pass.h"
 #include "entity/entity_controller.h"
 #include "entity/map_entities_collection.h"
@@ -46,6 +47,7 @@ private:
     Uint32 lastTickSecond = 1000;
     CMap map;
     CMapEntitiesCollection_Game entities;
+    CAnimalDispenser animalDispenser;
     const CControllerList* prototypeControllers = nullptr;
     CContactPass contactPass;
     CLevelDefinition definition;
