@@ -4,8 +4,10 @@
 
 #include "behaviour/bird_generators.h"
 #include "behaviour/critters.h"
+#include "behaviour/machines.h"
 #include "behaviour/player_bird.h"
 #include "behaviour/projectiles.h"
+#include "behaviour/vehicles.h"
 #include "entity/entity_catalogue.h"
 
 namespace {
@@ -32,6 +34,8 @@ const CControllerRow controllerRows[] = {
     {"KAMEN", &prototype<CKamenController>},
     {"KAMEN2", &prototype<CKamenController>},
     {"NEST", &prototype<CNestController>},
+    {"KATAPULT1", &prototype<CKatapult1Controller>},
+    {"KATAPULT2", &prototype<CKatapult2Controller>},
     {"FLYINGBOY1", &prototype<CKamenController>},
     {"CAT", &prototype<CAnimalController>},
     {"DOG", &prototype<CAnimalController>},
@@ -39,13 +43,19 @@ const CControllerRow controllerRows[] = {
     {"WINTERDOG", &prototype<CAnimalController>},
     {"FOX", &prototype<CAnimalController>},
     {"PENGUIN", &prototype<CAnimalController>},
+    {"ROGALO", &prototype<CRogaloController>},
     {"KOULE", &prototype<CKouleController>},
     {"KOULEUP", &prototype<CKamenController>},
+    {"KANON", &prototype<CKanonController>},
+    {"BALON", &prototype<CBalonController>},
     {"KULCLOVEK1", &prototype<CKulClovek1Controller>},
     {"KULCLOVEK2", &prototype<CKulClovek2Controller>},
     {"KULCLOVEK3", &prototype<CKulClovek3Controller>},
+    {"KANON2", &prototype<CKanon2Controller>},
+    {"PLANE", &prototype<CPlaneController>},
     {"EGG", &prototype<CEggController>},
     {"WINTERPLAYER", &prototype<CDidudoController2>},
+    {"WINTERBALON", &prototype<CWinterBalonController>},
     {"SNOWBALL", &prototype<CKamenController>},
     {"YETILEZICI", &prototype<CYetiLeziciController>},
     {"RAMPOUCH1", &prototype<CRampouchController>},
@@ -53,10 +63,12 @@ const CControllerRow controllerRows[] = {
     {"KAPKA", &prototype<CKouleController>},
     {"VYKUK", &prototype<CVykukController>},
     {"WINTERKOULE", &prototype<CKamenController>},
+    {"WINTERKANON2", &prototype<CWinterKanon2Controller>},
     {"FALLINGWINTERKOULE", &prototype<CFallingWinterKouleController>},
     {"DIDUDO", &prototype<CDidudoController>},
     {"BIRDGENERATOR", &prototype<CBirdGeneratorController>},
     {"BIRDGENERATOR2", &prototype<CBirdGenerator2Controller>},
+    {"TRIGGERBALON", &prototype<CTriggerBalonController>},
     {"MEGASNOWBALL", &prototype<CFallingWinterKouleController>},
     {"RAMBO", &prototype<CRamboController>},
     {"SPOT", &prototype<CUpDownController>},

@@ -1,0 +1,432 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "behaviour/machines.h"
+#include "gfx/sprite.h"
+#include "support/test_level.h"
+#include "support/test_world.h"
+
+namespace {
+
+// What was spawned during the last frame: spawned entities get their controller only at the next.
+std::vector<CMapEntity*> fresh(const CTestLevel& level, const std::string& name)
+{
+    std::vector<CMapEntity*> spawned;
+    for (const auto& entity : level.collection.all())
+        if (entity->getName() == name && !entity->isControlled() && !entity->isRemoved())
+            spawned.push_back(entity.get());
+    return spawned;
+}
+
+int freshCount(const CTestLevel& level, const std::string& name)
+{
+    return static_cast<int>(fresh(level, name).size());
+}
+
+// Runs one frame that ends exactly at the tick.
+void frameAt(CTestLevel& level, Uint32 tick)
+{
+    level.clock.set(tick - 20);
+    level.frame();
+}
+
+std::string framesetOf(const CMapEntity* entity)
+{
+    return entity->getSprite()->currentFramesetName();
+}
+
+// A dropping that stays where it is put (no controller): it touches what it overlaps every frame.
+CMapEntity* heldDropping(CTestLevel& level, float x, float y)
+{
+    auto dropping = std::make_unique<CTestEntity>("BOX10", x, y, false, 2);
+    CMapEntity* placed = dropping.get();
+    level.collection.add(std::move(dropping));
+    return placed;
+}
+
+class Machines : public ::testing::Test
+{
+protected:
+    Machines() { std::srand(5); }
+    ~Machines() override { globals.setDifficulty(0); }
+
+    CGlobals& globals = CGlobals::instance();
+    CTestLevel level;
+};
+
+// Places the machine, lets its controller bind and returns the tick of its first update.
+Uint32 bound(CTestLevel& level, CMapEntity*& machine, const char* name, float x, float y)
+{
+    machine = level.place(name, x, y);
+    level.frame();
+    return level.clock.ticks();
+}
+
+TEST_F(Machines, TheMortarLobsABallWithHalfTheWind)
+{
+    globals.setDifficulty(2);
+    globals.wind = 1.0f;
+    CMapEntity* mortar;
+    Uint32 start = bound(level, mortar, "KANON", 200, 300);
+    int shots = 0;
+    Uint32 first = 0;
+    while (level.clock.ticks() < start + 2000) {
+        level.frame();
+        for (CMapEntity* ball : fresh(level, "KOULEUP")) {
+            EXPECT_FLOAT_EQ(ball->getX(), 210);
+            EXPECT_FLOAT_EQ(ball->getY(), 300);
+            EXPECT_FLOAT_EQ(ball->getVelocityX(), 0.5f);
+            if (shots++ == 0)
+                first = level.clock.ticks() - start;
+        }
+    }
+    EXPECT_EQ(shots, 1);  // 1200 to 1999 ms on hard
+    EXPECT_GE(first, 1200u);
+    EXPECT_FLOAT_EQ(mortar->getX(), 200);
+}
+
+TEST_F(Machines, AReloadingCannonFiresTenAndIgnoresDroppingsWhileReloading)
+{
+    globals.setDifficulty(2);
+    globals.wind = 1.0f;
+    CMapEntity* cannon;
+    bound(level, cannon, "KANON2", 300, 300);
+    EXPECT_EQ(framesetOf(cannon), "FRAMESET1");
+
+    level.place("BOBEK", 300, 292);
+    level.frames(2);  // the dropping is bound and touches; the cannon answers
+    Uint32 volleyAt = level.clock.ticks();
+    std::vector<CMapEntity*> shots = fresh(level, "KAMEN");
+    std::vector<CMapEntity*> balls = fresh(level, "KOULEUP");
+    shots.insert(shots.end(), balls.begin(), balls.end());
+    ASSERT_EQ(shots.size(), 10u);
+    for (CMapEntity* shot : shots) {
+        EXPECT_GE(shot->getX(), 310);
+        EXPECT_LE(shot->getX(), 319);
+        EXPECT_GE(shot->getY(), 291);
+        EXPECT_LE(shot->getY(), 300);
+        EXPECT_GE(shot->getVelocityX(), -2.5f + 0.5f);
+        EXPECT_LE(shot->getVelocityX(), 1.5f + 0.5f);
+    }
+    EXPECT_EQ(framesetOf(cannon), "RELOAD");
+    EXPECT_EQ(level.count("BOBEK"), 0);
+
+    level.place("BOBEK", 300, 292);
+    for (int frame = 0; frame < 3; ++frame) {
+        level.frame();
+        EXPECT_EQ(freshCount(level, "KAMEN") + freshCount(level, "KOULEUP"), 0);
+    }
+    EXPECT_EQ(level.count("BOBEK"), 0);  // the dropping still ends on the cannon
+
+    frameAt(level, volleyAt + 8999);
+    EXPECT_EQ(framesetOf(cannon), "RELOAD");
+    frameAt(level, volleyAt + 9000);
+    EXPECT_EQ(framesetOf(cannon), "FRAMESET1");
+    level.place("BOBEK", 300, 292);
+    level.frames(2);
+    EXPECT_EQ(freshCount(level, "KAMEN") + freshCount(level, "KOULEUP"), 10);
+}
+
+TEST_F(Machines, AboutAThirdOfAVolleyAreBalls)
+{
+    globals.setDifficulty(2);
+    CMapEntity* cannon;
+    bound(level, cannon, "KANON2", 300, 300);
+    int balls = 0;
+    for (int volley = 0; volley < 10; ++volley) {
+        level.place("BOBEK", 300, 292);
+        level.frames(2);
+        balls += freshCount(level, "KOULEUP");
+        level.clock.advance(9000);
+    }
+    EXPECT_GT(balls, 15);
+    EXPECT_LT(balls, 55);
+}
+
+// Whether the cannon is loaded again exactly `ms` after its volley (and not 1 ms earlier).
+::testing::AssertionResult reloadsIn(const char* name, Uint32 difficulty, Uint32 ms)
+{
+    CGlobals::instance().setDifficulty(difficulty);
+    CTestLevel range;
+    CMapEntity* cannon;
+    bound(range, cannon, name, 300, 300);
+    range.place("BOBEK", 300, 292);
+    range.frames(2);
+    Uint32 volleyAt = range.clock.ticks();
+    frameAt(range, volleyAt + ms - 1);
+    if (framesetOf(cannon) != "RELOAD")
+        return ::testing::AssertionFailure() << name << " loaded before " << ms << " ms";
+    frameAt(range, volleyAt + ms);
+    if (framesetOf(cannon) != "FRAMESET1")
+        return ::testing::AssertionFailure() << name << " still reloading at " << ms << " ms";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(Machines, ReloadTimesFollowTheDifficultyFactorOnlyForTheSummerCannon)
+{
+    EXPECT_TRUE(reloadsIn("KANON2", 0, 5624));
+    EXPECT_TRUE(reloadsIn("KANON2", 1, 6923));
+    EXPECT_TRUE(reloadsIn("WINTERKANON2", 0, 9000));
+    EXPECT_TRUE(reloadsIn("WINTERKANON2", 1, 9000));
+}
+
+TEST_F(Machines, TheWinterCannonFiresSnowAndShakesDropsOffEasy)
+{
+    const int showers[] = {0, 35, 45};
+    for (Uint32 difficulty = 0; difficulty < 3; ++difficulty) {
+        globals.setDifficulty(difficulty);
+        CTestLevel range;
+        CMapEntity* cannon;
+        bound(range, cannon, "WINTERKANON2", 300, 300);
+        range.place("BOBEK", 300, 292);
+        range.frames(2);
+        EXPECT_EQ(freshCount(range, "WINTERKOULE") + freshCount(range, "SNOWBALL"), 10) << difficulty;
+        EXPECT_EQ(freshCount(range, "KAMEN") + freshCount(range, "KOULEUP"), 0);
+        std::vector<CMapEntity*> drops = fresh(range, "KAPKA");
+        EXPECT_EQ(static_cast<int>(drops.size()), showers[difficulty]) << difficulty;
+        for (CMapEntity* drop : drops) {
+            EXPECT_GE(drop->getX(), 0);
+            EXPECT_LT(drop->getX(), 620);
+            EXPECT_GE(drop->getY(), -300);
+            EXPECT_LT(drop->getY(), 0);
+        }
+    }
+}
+
+TEST_F(Machines, SomeoneSteppingOnTheCatapultFlingsTheBoyWhoReloadsItOnLanding)
+{
+    CMapEntity* catapult;
+    bound(level, catapult, "KATAPULT1", 300, 400);
+    EXPECT_EQ(framesetOf(catapult), "IDLE");
+
+    CMapEntity* walker = level.place("KUL", 302, 395);  // a hostile body without a controller
+    level.frames(2);
+    EXPECT_EQ(framesetOf(catapult), "FIRE");
+    int frames = 0;
+    while (freshCount(level, "FLYINGBOY1") == 0 && frames++ < 50)
+        level.frame();
+    ASSERT_EQ(freshCount(level, "FLYINGBOY1"), 1);
+    CMapEntity* boy = level.find("FLYINGBOY1");
+    EXPECT_FLOAT_EQ(boy->getX(), 310);
+    EXPECT_FLOAT_EQ(boy->getY(), 370);
+    EXPECT_FLOAT_EQ(boy->getVelocityX(), 0);
+    EXPECT_EQ(framesetOf(catapult), "EMPTY");
+
+    level.frames(30);  // still stood on, but empty
+    EXPECT_EQ(level.count("FLYINGBOY1"), 1);
+    EXPECT_EQ(framesetOf(catapult), "EMPTY");
+
+    // The test world draws every "EMPTY" without a box; the empty catapult has one in the game.
+    CFrameset* empty = catapult->getSprite()->getCurrentFrameset();
+    empty->addFrame(std::make_unique<CFrame>("BOXED", 0, 0, 10, 10, 100, 0, 0, 10, 10));
+    empty->stop();
+    empty->selectFrame("BOXED");
+    level.remove(walker);
+    boy->setPosition(303, 396);  // the boy comes down on the catapult
+    level.frames(2);
+    EXPECT_EQ(framesetOf(catapult), "IDLE");
+
+    level.place("KUL", 302, 395);
+    level.frames(2);
+    EXPECT_EQ(framesetOf(catapult), "FIRE");
+}
+
+TEST_F(Machines, TheStoneCatapultHurlsLeftAndRestsWhenItsSwingEnds)
+{
+    globals.wind = 1.0f;
+    CMapEntity* catapult;
+    Uint32 start = bound(level, catapult, "KATAPULT2", 300, 400);
+    while (freshCount(level, "KAMEN2") == 0 && level.clock.ticks() < start + 2400)
+        level.frame();
+    ASSERT_EQ(freshCount(level, "KAMEN2"), 1);
+    EXPECT_GE(level.clock.ticks() - start, 1600u);
+    CMapEntity* stone = level.find("KAMEN2");
+    EXPECT_FLOAT_EQ(stone->getX(), 320);
+    EXPECT_FLOAT_EQ(stone->getY(), 400);
+    EXPECT_FLOAT_EQ(stone->getVelocityX(), -1.5f);
+    EXPECT_EQ(framesetOf(catapult), "FRAMESET1");
+    level.frame();
+    EXPECT_EQ(framesetOf(catapult), "FRAMESET1");
+    catapult->getSprite()->getCurrentFrameset()->stop();  // the swing plays once
+    level.frame();
+    EXPECT_EQ(framesetOf(catapult), "IDLE");
+}
+
+TEST_F(Machines, ThePlaneDropsMostlyEggsAndLeavesAtTheRight)
+{
+    globals.setDifficulty(2);
+    int eggs = 0, balls = 0;
+    for (int flight = 0; flight < 10; ++flight) {
+        level.place("PLANE", 0, 40);
+        for (int step = 1; step <= 310; ++step) {  // the plane has flown 2 px a step
+            level.frame();
+            for (const char* load : {"EGG", "KOULE"}) {
+                for (CMapEntity* dropped : fresh(level, load)) {
+                    EXPECT_FLOAT_EQ(dropped->getX(), 130 + 2 * step);
+                    EXPECT_FLOAT_EQ(dropped->getY(), 90);
+                    EXPECT_FLOAT_EQ(dropped->getVelocityX(), 1.5f);
+                    (load[0] == 'E' ? eggs : balls) += 1;
+                }
+            }
+        }
+        EXPECT_EQ(level.count("PLANE"), 0);
+        level.frames(400);  // the eggs leave
+        globals.levelOver = false;
+        globals.levelWon = true;
+    }
+    EXPECT_GT(eggs, 5 * balls);
+    EXPECT_GT(balls, 0);
+    EXPECT_EQ(eggs + balls, 10 * 12);  // 600 px at 2 a step, one drop per 500 ms
+}
+
+TEST_F(Machines, TheHangGliderDropsBallsUntilItLeaves)
+{
+    globals.setDifficulty(2);
+    CMapEntity* glider;
+    Uint32 start = bound(level, glider, "ROGALO", 0, 40);
+    while (freshCount(level, "KOULE") == 0)
+        level.frame();
+    Uint32 first = level.clock.ticks() - start;
+    EXPECT_GE(first, 700u);
+    EXPECT_LT(first, 1120u);
+    CMapEntity* ball = fresh(level, "KOULE")[0];
+    EXPECT_FLOAT_EQ(ball->getX(), glider->getX() + 30);
+    EXPECT_FLOAT_EQ(ball->getY(), 90);
+    EXPECT_EQ(framesetOf(glider), "EMPTY");
+    level.frames(300);
+    EXPECT_EQ(level.count("ROGALO"), 0);
+}
+
+// Whether the balloon's first shots come exactly `ms` after its first update.
+::testing::AssertionResult firesAfter(const char* name, Uint32 difficulty, Uint32 ms)
+{
+    CGlobals::instance().setDifficulty(difficulty);
+    CTestLevel sky;
+    CMapEntity* balloon;
+    Uint32 start = bound(sky, balloon, name, 300, 400);
+    frameAt(sky, start + ms - 1);
+    if (freshCount(sky, "KOULEUP") > 0)
+        return ::testing::AssertionFailure() << name << " fired before " << ms << " ms";
+    frameAt(sky, start + ms);
+    if (freshCount(sky, "KOULEUP") == 0)
+        return ::testing::AssertionFailure() << name << " did not fire at " << ms << " ms";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(Machines, BalloonPeriodsAreTruncatedFromTheSinglePrecisionFactor)
+{
+    EXPECT_TRUE(firesAfter("BALON", 0, 3840));
+    EXPECT_TRUE(firesAfter("BALON", 1, 2534));
+    EXPECT_TRUE(firesAfter("BALON", 2, 1500));
+    EXPECT_TRUE(firesAfter("WINTERBALON", 0, 1920));
+    EXPECT_TRUE(firesAfter("WINTERBALON", 1, 1559));
+    EXPECT_TRUE(firesAfter("WINTERBALON", 2, 1200));
+}
+
+using Shot = std::pair<std::string, float>;  // what was thrown, and its drift
+
+// The volley a balloon throws in a wind of 1.0, each shot checked to leave from under the balloon;
+// sorted, as the depth sort may reorder shots that start at the same height.
+std::vector<Shot> volleyOf(const char* name, Uint32 difficulty)
+{
+    CGlobals& globals = CGlobals::instance();
+    globals.setDifficulty(difficulty);
+    CTestLevel sky;
+    globals.wind = 1.0f;
+    CMapEntity* balloon;
+    bound(sky, balloon, name, 300, 400);
+    std::vector<Shot> shots;
+    while (shots.empty()) {
+        sky.frame();
+        for (const auto& entity : sky.collection.all()) {
+            if (entity->isControlled() || entity.get() == balloon)
+                continue;
+            EXPECT_FLOAT_EQ(entity->getX(), 315);
+            EXPECT_FLOAT_EQ(entity->getY(), balloon->getY() + 50);
+            shots.emplace_back(entity->getName(), entity->getVelocityX());
+        }
+    }
+    std::sort(shots.begin(), shots.end());
+    return shots;
+}
+
+std::vector<Shot> sorted(std::vector<Shot> shots)
+{
+    std::sort(shots.begin(), shots.end());
+    return shots;
+}
+
+TEST_F(Machines, BalloonVolleysFollowTheWindAndTheDifficulty)
+{
+    EXPECT_EQ(volleyOf("BALON", 1),
+              sorted({{"KAMEN", 0}, {"KOULEUP", 2}, {"KAMEN", 1}, {"KOULEUP", 0.5f}, {"KAMEN", 1.5f}}));
+    EXPECT_EQ(volleyOf("WINTERBALON", 0), sorted({{"SNOWBALL", 0}, {"SNOWBALL", 0}, {"KOULEUP", 2}, {"SNOWBALL", 1}}));
+    EXPECT_EQ(volleyOf("WINTERBALON", 1), sorted({{"SNOWBALL", 0}, {"KOULEUP", 2}, {"SNOWBALL", 1}}));
+    EXPECT_EQ(volleyOf("WINTERBALON", 2),
+              sorted({{"SNOWBALL", 0}, {"KOULEUP", 2}, {"SNOWBALL", 1}, {"KOULEUP", 0.5f}}));
+}
+
+TEST_F(Machines, BalloonsRiseAndLeaveAboveTheScreenOrOnASolidTile)
+{
+    CMapEntity* balloon;
+    bound(level, balloon, "BALON", 100, 10);
+    float y = balloon->getY();
+    level.frame();
+    EXPECT_FLOAT_EQ(balloon->getY(), y - 0.7f);
+    level.frames(20);
+    EXPECT_EQ(level.count("BALON"), 0);
+
+    level.solidCell(10, 5);  // y 160 to 191
+    level.place("WINTERBALON", 320, 200);
+    level.frames(5);
+    EXPECT_EQ(level.count("WINTERBALON"), 1);
+    level.frames(20);
+    EXPECT_EQ(level.count("WINTERBALON"), 0);
+}
+
+TEST_F(Machines, ATriggerBalloonHitByADroppingDropsTwoSnowballsEveryFrameOfTheHit)
+{
+    globals.setDifficulty(2);
+    globals.wind = 0.5f;
+    CMapEntity* balloon;
+    Uint32 start = bound(level, balloon, "TRIGGERBALON", 300, 300);
+    frameAt(level, start + 400);
+    std::vector<CMapEntity*> snowballs = fresh(level, "SNOWBALL");
+    ASSERT_EQ(snowballs.size(), 1u);
+    EXPECT_FLOAT_EQ(snowballs[0]->getX(), 330);
+    EXPECT_FLOAT_EQ(snowballs[0]->getY(), balloon->getY() + 10);
+    EXPECT_FLOAT_EQ(snowballs[0]->getVelocityX(), 0.5f);
+
+    CMapEntity* dropping = heldDropping(level, 302, balloon->getY() - 5);
+    level.frame();  // the contact is found
+    for (int frame = 0; frame < 3; ++frame) {
+        level.frame();
+        std::vector<CMapEntity*> falling = fresh(level, "FALLINGWINTERKOULE");
+        ASSERT_EQ(falling.size(), 2u) << frame;
+        if (falling[0]->getX() > falling[1]->getX())
+            std::swap(falling[0], falling[1]);
+        EXPECT_FLOAT_EQ(falling[0]->getX(), balloon->getX());
+        EXPECT_FLOAT_EQ(falling[1]->getX(), balloon->getX() + 40);
+        EXPECT_FLOAT_EQ(falling[0]->getY(), balloon->getY() + 50);
+        EXPECT_FLOAT_EQ(falling[0]->getVelocityX(), -1.5f);
+        EXPECT_FLOAT_EQ(falling[1]->getVelocityX(), 2.5f);
+        EXPECT_FLOAT_EQ(falling[0]->getVelocityY(), 1.0f);
+        EXPECT_FLOAT_EQ(falling[1]->getVelocityY(), 1.0f);
+    }
+    Uint32 lastHit = level.clock.ticks();
+    level.remove(dropping);
+    level.frame();
+    EXPECT_EQ(freshCount(level, "FALLINGWINTERKOULE"), 0);
+    frameAt(level, lastHit + 399);  // a hit restarts the snowball timer
+    EXPECT_EQ(freshCount(level, "SNOWBALL"), 0);
+    frameAt(level, lastHit + 400);
+    EXPECT_EQ(freshCount(level, "SNOWBALL"), 1);
+}
+
+}
