@@ -7,6 +7,7 @@
 #include "behaviour/machines.h"
 #include "behaviour/player_bird.h"
 #include "behaviour/projectiles.h"
+#include "behaviour/rescue.h"
 #include "behaviour/vehicles.h"
 #include "entity/entity_catalogue.h"
 
@@ -69,6 +70,9 @@ const CControllerRow controllerRows[] = {
     {"BIRDGENERATOR", &prototype<CBirdGeneratorController>},
     {"BIRDGENERATOR2", &prototype<CBirdGenerator2Controller>},
     {"TRIGGERBALON", &prototype<CTriggerBalonController>},
+    {"NOSIC", &prototype<CNosicController>},
+    {"VODA", &prototype<CVodaController>},
+    {"BONUSDIDUDO", &prototype<CBonusDidudoController>},
     {"MEGASNOWBALL", &prototype<CFallingWinterKouleController>},
     {"RAMBO", &prototype<CRamboController>},
     {"SPOT", &prototype<CUpDownController>},
