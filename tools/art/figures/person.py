@@ -308,8 +308,9 @@ BROWS = {"grumpy": (1.0, 9.0), "sneer": (1.2, 16.0), "grit": (1.5, 24.0), "shout
          "calm": (2.6, 0.0)}
 
 def feature_scale(sk):
-    """Faces are drawn for a head of radius 7.5; bigger heads get their features enlarged."""
-    k = max(1.0, sk.build.head / 7.5)
+    """Faces are drawn for heads of radius up to 8; bigger heads (the giant's) get their
+    features enlarged."""
+    k = max(1.0, sk.build.head / 8.0)
     return k, (lambda shape: sk.on_head(shape.scaled(k)))
 
 
