@@ -6,7 +6,7 @@
 #include "entity/entity_controller.h"
 
 // A generator placed on the map sends in what its entity names ("DIDUDO" for the friendly birds)
-// every 8 to 12 s, from where it stands.
+// from where it stands: every 5 to 9 s on hard, less often on easier levels.
 class CBirdGeneratorController : public CControllerClone<CBirdGeneratorController>
 {
 public:

@@ -5,7 +5,7 @@
 #include "app/timer.h"
 #include "entity/entity_controller.h"
 
-// A mortar that lobs a ball ("KOULEUP") every 1.2 s or so, longer on easier levels.
+// A mortar that lobs a ball ("KOULEUP") every 1.2 to 2 s on hard, less often on easier levels.
 class CKanonController : public CControllerClone<CKanonController>
 {
 public:

@@ -3,7 +3,9 @@
 #include <cstddef>
 
 #include "behaviour/bird_generators.h"
+#include "behaviour/bosses.h"
 #include "behaviour/critters.h"
+#include "behaviour/humans.h"
 #include "behaviour/machines.h"
 #include "behaviour/player_bird.h"
 #include "behaviour/projectiles.h"
@@ -31,6 +33,11 @@ struct CControllerRow
 const CControllerRow controllerRows[] = {
     {"PLAYER", &prototype<CDidudoController2>},
     {"APPLE", &prototype<CAppleController>},
+    {"CLOVEK1", &prototype<CClovek1Controller>},
+    {"CLOVEK2", &prototype<CClovek2Controller>},
+    {"CLOVEK3", &prototype<CClovek2Controller>},
+    {"CLOVEK4", &prototype<CClovek1Controller>},
+    {"BOSS1", &prototype<CBoss1Controller>},
     {"BOBEK", &prototype<CBobekController>},
     {"KAMEN", &prototype<CKamenController>},
     {"KAMEN2", &prototype<CKamenController>},
@@ -56,26 +63,34 @@ const CControllerRow controllerRows[] = {
     {"PLANE", &prototype<CPlaneController>},
     {"EGG", &prototype<CEggController>},
     {"WINTERPLAYER", &prototype<CDidudoController2>},
+    {"WINTERCLOVEK1", &prototype<CWinterClovek1Controller>},
     {"WINTERBALON", &prototype<CWinterBalonController>},
     {"SNOWBALL", &prototype<CKamenController>},
+    {"YETI", &prototype<CYetiController>},
     {"YETILEZICI", &prototype<CYetiLeziciController>},
     {"RAMPOUCH1", &prototype<CRampouchController>},
     {"RAMPOUCH2", &prototype<CRampouch2Controller>},
     {"KAPKA", &prototype<CKouleController>},
     {"VYKUK", &prototype<CVykukController>},
+    {"CLOVEK5", &prototype<CWinterClovek1Controller>},
     {"WINTERKOULE", &prototype<CKamenController>},
     {"WINTERKANON2", &prototype<CWinterKanon2Controller>},
+    {"BOSS2", &prototype<CBoss2Controller>},
     {"FALLINGWINTERKOULE", &prototype<CFallingWinterKouleController>},
     {"DIDUDO", &prototype<CDidudoController>},
     {"BIRDGENERATOR", &prototype<CBirdGeneratorController>},
     {"BIRDGENERATOR2", &prototype<CBirdGenerator2Controller>},
     {"TRIGGERBALON", &prototype<CTriggerBalonController>},
+    {"HYETILEFT", &prototype<CHYetiController>},
+    {"HYETIRIGHT", &prototype<CHYetiController>},
     {"NOSIC", &prototype<CNosicController>},
     {"VODA", &prototype<CVodaController>},
     {"BONUSDIDUDO", &prototype<CBonusDidudoController>},
     {"MEGASNOWBALL", &prototype<CFallingWinterKouleController>},
     {"RAMBO", &prototype<CRamboController>},
+    {"CLOVEK6", &prototype<CClovek6Controller>},
     {"SPOT", &prototype<CUpDownController>},
+    {"VELBLOUD", &prototype<CVelbloudController>},
     {"SKORPION", &prototype<CSkorpionController>},
     {"DKOULE", &prototype<CKamenController>},
     {"SPIKE", &prototype<CSpikeController>},
