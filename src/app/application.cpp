@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "app/clock.h"
+#include "app/demo_session.h"
+#include "app/demo_statdump.h"
 #include "app/fatal.h"
 #include "app/globals.h"
 #include "app/input.h"
@@ -72,7 +74,12 @@ float frameFactorFor(Uint32 frameMs, float gameSpeed)
     return factor > 25 ? 0 : factor;
 }
 
-CApplication::CApplication(const CCommandLine& commandLine) : options(commandLine) {}
+CApplication::CApplication(const CCommandLine& commandLine)
+    : options(commandLine), demo(CDemoSession::fromCommandLine(commandLine))
+{
+    if (!commandLine.statDump.empty())
+        stats = std::make_unique<CStatDump>(commandLine.statDump);
+}
 
 CApplication::~CApplication() = default;
 
@@ -90,12 +97,15 @@ void CApplication::initialise()
     sound.playMusic("LETO");
 
     CVideoOptions::instance().load();
+    if (demo)
+        demo->takeOptions();
     glSDL_ForcePlainPath(options.software);
+    glSDL_SetVsync(!demo || demo->mode() != CDemoSession::EMode::Time);
     setVideoMode();
 
     SDL_WM_SetCaption("Z.E.P.O.", "Z.E.P.O.");
 
-    std::srand(currentTicks());
+    std::srand(demo ? demo->begin() : currentTicks());
     SDL_EnableUNICODE(1);
 
     largeFont = loadFont("font2.png");
@@ -121,19 +131,22 @@ void CApplication::initialise()
         enterState(stateName);
     switchTo("UVOD");
 
-    if (options.startsAtLevel())
-        warpToLevel();
+    const CCommandLine& startingPoint = demo ? demo->startingPoint() : options;
+    if (startingPoint.startsAtLevel())
+        warpToLevel(startingPoint);
 }
 
-void CApplication::warpToLevel()
+void CApplication::warpToLevel(const CCommandLine& startingPoint)
 {
     CGlobals& globals = CGlobals::instance();
-    if (!options.levelSet.empty())
-        globals.setDifficulty(options.levelSet == "easy" ? 0 : options.levelSet == "medium" ? 1 : 2);
+    const std::string& levelSet = startingPoint.levelSet;
+    const std::string& level = startingPoint.level;
+    if (!levelSet.empty())
+        globals.setDifficulty(levelSet == "easy" ? 0 : levelSet == "medium" ? 1 : 2);
     enterState("HRA");
-    if (!options.level.empty() && !startGameAtLevel(options.level)) {
+    if (!level.empty() && !startGameAtLevel(level)) {
         std::fprintf(stderr, "zepo: level %s is not in the level set %s (data/maps/%s/levellist.xml)\n",
-                     options.level.c_str(), globals.levelSet.c_str(), globals.levelSet.c_str());
+                     level.c_str(), globals.levelSet.c_str(), globals.levelSet.c_str());
         std::exit(2);
     }
     switchTo("HRA");
@@ -156,6 +169,8 @@ void CApplication::loadLevel(Uint16 index)
     level = std::make_unique<CLevel>();
     level->setPrototypeControllers(&prototypeControllers);
     level->load(levelList->name(index));
+    if (stats)
+        stats->levelStarted(CGlobals::instance().levelSet, levelList->name(index));
 }
 
 bool CApplication::startGameAtLevel(const std::string& levelName)
@@ -178,14 +193,22 @@ void CApplication::mainLoop()
 {
     CGlobals& globals = CGlobals::instance();
     while (running) {
+        if (demo && !demo->beginFrame())
+            break;
+        if (stats)
+            stats->beginFrame(level != nullptr);
         frameStartTick = currentTicks();
         currentState->frame();
+        if (demo)
+            demo->endFrame();
         globals.frameFactor = frameFactorFor(currentTicks() - frameStartTick, globals.gameSpeed);
     }
 }
 
 void CApplication::shutdown()
 {
+    if (stats)
+        stats->finish(level != nullptr);
     for (auto& state : states)
         if (!state->isInactive())
             state->leave();
@@ -199,6 +222,8 @@ void CApplication::shutdown()
     setSpriteCollection(nullptr);
     sprites.reset();
     prototypeControllers.clear();
+    if (demo)
+        demo->finish();
 }
 
 void CApplication::addState(std::unique_ptr<CStavHry> state)
@@ -237,6 +262,12 @@ void CApplication::switchTo(const std::string& stateName)
         if (state->getName() == stateName)
             currentState = state.get();
     CSoundEngine::instance().stopAllSounds();
+}
+
+void CApplication::levelEnded(bool won)
+{
+    if (stats)
+        stats->levelEnded(won);
 }
 
 std::string CApplication::currentStateName() const

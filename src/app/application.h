@@ -11,10 +11,12 @@
 #include "app/timer.h"
 #include "entity/entity_controller.h"
 
+class CDemoSession;
 class CFont;
 class CLevel;
 class CLevelList;
 class CSpriteCollection;
+class CStatDump;
 
 // The hub handed to every state: running flag, current event, fonts, high scores, prototype
 // controllers, level list and current level, and the registry of game states.
@@ -47,6 +49,9 @@ public:
     void switchTo(const std::string& stateName);
     std::string currentStateName() const;
 
+    // The gameplay state gives each level's verdict once (for the statistics of --statdump).
+    void levelEnded(bool won);
+
     bool running = false;
     bool gameInProgress = false;
     bool hintShown = false;
@@ -71,10 +76,16 @@ public:
 
     const CCommandLine options;
 
+    // The demo being recorded or replayed (--record, --playdemo, --timedemo) and the statistics
+    // file (--statdump), when the command line asks for them.
+    std::unique_ptr<CDemoSession> demo;
+    std::unique_ptr<CStatDump> stats;
+
 private:
     void requireState(const std::string& stateName) const;
-    // Starts the game at the level the command line asked for, skipping the story and the menu.
-    void warpToLevel();
+    // Starts the game at the level the command line (or the replayed demo) asks for, skipping
+    // the story and the menu.
+    void warpToLevel(const CCommandLine& startingPoint);
 };
 
 // One unit of movement per 20 ms at normal speed; a frame longer than about half a second

@@ -55,5 +55,7 @@ CCommandLine parseCommandLine(int argc, char** argv)
     int demoModes = !options.record.empty() + !options.playDemo.empty() + !options.timeDemo.empty();
     if (demoModes > 1)
         badArguments("--record, --playdemo and --timedemo exclude each other");
+    if (options.startsAtLevel() && (!options.playDemo.empty() || !options.timeDemo.empty()))
+        badArguments("a replayed demo starts where it was recorded: --set and --level go with --record");
     return options;
 }

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/demo_session.h"
 #include "gfx/video.h"
 
 int main(int argc, char** argv)
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     app->initialise();
     app->mainLoop();
     app->shutdown();
+    const int status = app->demo && app->demo->failed() ? 1 : 0;
     delete app;
-    return 0;
+    return status;
 }

@@ -183,6 +183,7 @@ void CStavHry_Hra::endOfLevel(SDL_Surface* screen)
             globals.endTimer->restart();
             globals.endPending = true;
             globals.totalScore += globals.levelScore;
+            app->levelEnded(globals.levelWon);
         }
         if (globals.levelWon) {
             font.write(screen, "VYHRA!", 230, 210);
@@ -196,6 +197,7 @@ void CStavHry_Hra::endOfLevel(SDL_Surface* screen)
             globals.totalScore += globals.levelScore;
             globals.endPending = true;
             globals.endTimer->restart();
+            app->levelEnded(false);
         }
         font.write(screen, "KONEC HRY", 210, 210);
     }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstddef>
+
+#include "app/demo_file.h"
+#include "app/input.h"
+
+// Gives the game the input of a demo in place of the real keyboard and mouse: in each frame
+// the reads of the event queue get what they got when the demo was recorded, in the same
+// order, and the mouse reads the position it had then.
+class CDemoPlayer : public CInputSource
+{
+public:
+    explicit CDemoPlayer(const CDemo& demo);
+
+    int pollEvent(SDL_Event* event) override;
+    Uint8 mouseState(int* x, int* y) override;
+
+    // Moves to the next frame; false when the demo has no more.
+    bool beginFrame();
+    const CDemoFrame& frame() const { return demo.frames[current]; }
+    // Frames begun so far.
+    std::size_t framesPlayed() const { return started; }
+    // Recorded reads of this frame the game has not made: the replay is out of step.
+    Uint32 unreadPolls() const { return started ? frame().pollCount - pollsRead : 0; }
+
+private:
+    const CDemo& demo;
+    std::size_t current = 0;
+    std::size_t started = 0;
+    std::size_t position = 0;
+    Uint32 pollsRead = 0;
+};

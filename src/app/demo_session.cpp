@@ -1,0 +1,245 @@
+#include "app/demo_session.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/globals.h"
+#include "options/options.h"
+
+namespace {
+
+// The longest header: two names of 255 bytes each.
+constexpr std::size_t headerRoom = 1024;
+
+[[noreturn]] void badDemoFile(const std::string& path, const std::string& reason)
+{
+    std::fprintf(stderr, "zepo: %s: %s\n", path.c_str(), reason.c_str());
+    std::fflush(stderr);
+    std::exit(2);
+}
+
+// A recording is written beside its target and renamed over it: the place must take a file.
+void checkWritable(const std::string& path)
+{
+    const std::string probe = path + ".tmp";
+    std::FILE* file = std::fopen(probe.c_str(), "wb");
+    if (!file)
+        badDemoFile(path, std::string("cannot record the demo: ") + std::strerror(errno));
+    std::fclose(file);
+    std::remove(probe.c_str());
+}
+
+}
+
+std::unique_ptr<CDemoSession> CDemoSession::fromCommandLine(const CCommandLine& commandLine)
+{
+    if (!commandLine.record.empty())
+        return std::make_unique<CDemoSession>(EMode::Record, commandLine.record, commandLine);
+    if (!commandLine.playDemo.empty())
+        return std::make_unique<CDemoSession>(EMode::Play, commandLine.playDemo, commandLine);
+    if (!commandLine.timeDemo.empty())
+        return std::make_unique<CDemoSession>(EMode::Time, commandLine.timeDemo, commandLine);
+    return nullptr;
+}
+
+CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CCommandLine& commandLine)
+    : CDemoSession(mode, demoPath, commandLine, sdlClock, sdlInput)
+{
+}
+
+CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CCommandLine& commandLine,
+                           CClockSource& clockSource, CInputSource& inputSource)
+    : realClock(clockSource), realInput(inputSource), sessionMode(mode), path(demoPath), start(commandLine)
+{
+    if (!replaying()) {
+        checkWritable(path);
+        return;
+    }
+    std::string reason;
+    if (!readDemoFile(path, demo, reason))
+        badDemoFile(path, reason);
+    start.levelSet = demo.header.levelSet;
+    start.level = demo.header.level;
+}
+
+CDemoSession::~CDemoSession()
+{
+    uninstall();
+}
+
+void CDemoSession::takeOptions()
+{
+    CGlobals& globals = CGlobals::instance();
+    CControlOptions& keys = CControlOptions::instance();
+    CDemoHeader& header = demo.header;
+    if (replaying()) {
+        globals.setDifficulty(header.difficulty);
+        globals.hints = header.hints;
+        keys.up = header.up;
+        keys.down = header.down;
+        keys.left = header.left;
+        keys.right = header.right;
+        keys.shoot = header.shoot;
+        return;
+    }
+    header.difficulty = globals.difficulty;
+    header.hints = globals.hints;
+    header.up = keys.up;
+    header.down = keys.down;
+    header.left = keys.left;
+    header.right = keys.right;
+    header.shoot = keys.shoot;
+    header.levelSet = start.levelSet;
+    header.level = start.level;
+}
+
+Uint32 CDemoSession::begin()
+{
+    if (replaying()) {
+        clock = std::make_unique<CDemoClock>(realClock, demo.header.seed, sessionMode == EMode::Play);
+        player = std::make_unique<CDemoPlayer>(demo);
+    } else {
+        demo.header.seed = realClock.ticks();
+        clock = std::make_unique<CDemoClock>(realClock, demo.header.seed, true);
+        recorder = std::make_unique<CDemoRecorder>(realInput, demoSizeLimit - headerRoom);
+        std::atexit(saveRecordingAtExit);
+    }
+    install();
+    return demo.header.seed;
+}
+
+void CDemoSession::install()
+{
+    previousClock = clockSource();
+    previousInput = inputSource();
+    setClockSource(clock.get());
+    setInputSource(this);
+    installed = true;
+}
+
+void CDemoSession::uninstall()
+{
+    if (!installed)
+        return;
+    setClockSource(previousClock);
+    setInputSource(previousInput);
+    installed = false;
+}
+
+bool CDemoSession::viewerStopped()
+{
+    SDL_Event event;
+    while (realInput.pollEvent(&event))
+        if (event.type == SDL_QUIT || (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE))
+            stoppedByViewer = true;
+    return stoppedByViewer;
+}
+
+bool CDemoSession::beginFrame()
+{
+    if (replaying() && (viewerStopped() || !player->beginFrame()))
+        return false;
+    if (recorder)
+        recorder->beginFrame();
+    clock->beginFrame();
+    frameRealStart = realClock.ticks();
+    if (framesTimed == 0)
+        timingStart = frameRealStart;
+    return true;
+}
+
+void CDemoSession::endFrame()
+{
+    const Uint32 realElapsed = realClock.ticks() - frameRealStart;
+    const Uint32 waited = clock->waitedThisFrame();
+    if (recorder) {
+        const Uint32 worked = realElapsed > waited ? realElapsed - waited : 0;
+        const Uint16 duration = static_cast<Uint16>(std::min<Uint32>(worked, 0xFFFF));
+        recorder->endFrame(duration);
+        clock->endFrame(duration);
+        if (recorder->full() && !fullReported) {
+            fullReported = true;
+            warn("the demo has grown to its size limit; the rest of the game is not recorded");
+        }
+        return;
+    }
+    if (player->unreadPolls() > 0 && !outOfStepReported) {
+        outOfStepReported = true;
+        warn("the replay went out of step with the demo in frame " + std::to_string(player->framesPlayed()) +
+             " (the game or its data have changed since it was recorded)");
+    }
+    const Uint16 duration = player->frame().duration;
+    clock->endFrame(duration);
+    ++framesTimed;
+    if (realElapsed > slowestFrameMs) {
+        slowestFrameMs = realElapsed;
+        slowestFrame = framesTimed;
+    }
+    if (sessionMode == EMode::Play && realElapsed < waited + duration)
+        realClock.delay(waited + duration - realElapsed);
+}
+
+void CDemoSession::finish()
+{
+    if (finished)
+        return;
+    finished = true;
+    uninstall();
+    if (!replaying()) {
+        if (recorder)
+            save();
+        return;
+    }
+    if (!stoppedByViewer && player && player->framesPlayed() < demo.frames.size())
+        warn("the game ended in frame " + std::to_string(player->framesPlayed()) + ", before the demo's last frame (" +
+             std::to_string(demo.frames.size()) + ")");
+    if (sessionMode == EMode::Time)
+        reportSpeed();
+}
+
+void CDemoSession::reportSpeed() const
+{
+    const Uint32 totalMs = realClock.ticks() - timingStart;
+    const double fps = framesTimed * 1000.0 / (totalMs > 0 ? totalMs : 1);
+    std::printf("timed %u frames in %u ms: %.1f fps; slowest frame %u took %u ms\n", framesTimed, totalMs, fps,
+                slowestFrame, slowestFrameMs);
+    std::fflush(stdout);
+}
+
+void CDemoSession::save()
+{
+    if (writeDemoFile(path, demo.header, recorder->frameCount(), recorder->recordedFrames()))
+        return;
+    saveFailed = true;
+    warn("the demo could not be written");
+}
+
+void CDemoSession::warn(const std::string& message) const
+{
+    std::fprintf(stderr, "zepo: %s: %s\n", path.c_str(), message.c_str());
+    std::fflush(stderr);
+}
+
+void CDemoSession::saveRecordingAtExit()
+{
+    // The program is ending without its shutdown (a fatal error): the frame in progress is
+    // kept too, so that the replay ends the same way.
+    auto* session = dynamic_cast<CDemoSession*>(inputSource());
+    if (!session || !session->recorder)
+        return;
+    session->recorder->closeOpenFrame();
+    session->finish();
+}
+
+int CDemoSession::pollEvent(SDL_Event* event)
+{
+    return recorder ? recorder->pollEvent(event) : player->pollEvent(event);
+}
+
+Uint8 CDemoSession::mouseState(int* x, int* y)
+{
+    return recorder ? recorder->mouseState(x, y) : player->mouseState(x, y);
+}
