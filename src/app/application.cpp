@@ -12,8 +12,14 @@
 #include "behaviour/prototype_controllers.h"
 #include "entity/map_entity_collection.h"
 #include "frontend/password_list.h"
+#include "frontend/stav_credits.h"
+#include "frontend/stav_enter_password.h"
+#include "frontend/stav_enter_top10.h"
+#include "frontend/stav_intro.h"
+#include "frontend/stav_outro.h"
 #include "frontend/stav_pauza.h"
 #include "frontend/stav_tip.h"
+#include "frontend/stav_uvod.h"
 #include "game/level.h"
 #include "game/stav_hra.h"
 #include "gfx/font.h"
@@ -25,45 +31,21 @@
 
 namespace {
 
-// Stands in for a state whose screen has not been built yet: it shows a blank screen and
-// answers a quit event, so that the program can start, run and end cleanly.
-class CBlankState : public CStavHry
-{
-public:
-    explicit CBlankState(const std::string& stateName) : CStavHry(stateName) {}
-    void enter(CApplication* application) override
-    {
-        activate();
-        app = application;
-    }
-    void frame() override
-    {
-        while (pollEvent(&app->event))
-            if (app->event.type == SDL_QUIT)
-                app->running = false;
-        SDL_Surface* screen = glSDL_GetVideoSurface();
-        glSDL_FillRect(screen, nullptr, 0);
-        glSDL_Flip(screen);
-    }
-    void leave() override { deactivate(); }
+using StateMaker = std::unique_ptr<CStavHry> (*)();
 
-private:
-    CApplication* app = nullptr;
-};
-
-// The game states in registration order.
-std::unique_ptr<CStavHry> makeState(const std::string& stateName)
+template <class State>
+std::unique_ptr<CStavHry> make()
 {
-    if (stateName == "HRA")
-        return std::make_unique<CStavHry_Hra>();
-    if (stateName == "PAUZA")
-        return std::make_unique<CStavHry_Pauza>();
-    if (stateName == "TIP")
-        return std::make_unique<CStavHry_Tip>();
-    return std::make_unique<CBlankState>(stateName);
+    return std::make_unique<State>();
 }
 
-const char* const stateNames[] = {"HRA", "INTRO", "OUTRO", "PAUZA", "ENTERTOP10", "ENTERPASSWORD", "TIP", "CREDITS", "UVOD"};
+// The game states in registration order: "HRA", "INTRO", "OUTRO", "PAUZA", "ENTERTOP10",
+// "ENTERPASSWORD", "TIP", "CREDITS", "UVOD".
+const StateMaker gameStates[] = {
+    make<CStavHry_Hra>,        make<CStavHry_Intro>,         make<CStavHry_Outro>,
+    make<CStavHry_Pauza>,      make<CStavHry_EnterTop10>,    make<CStavHry_EnterPassword>,
+    make<CStavHry_Tip>,        make<CStavHry_Credits>,       make<CStavHry_Uvod>,
+};
 const char* const statesEnteredAtStart[] = {"INTRO", "OUTRO", "PAUZA", "ENTERTOP10", "ENTERPASSWORD", "TIP", "UVOD"};
 
 }
@@ -111,13 +93,15 @@ void CApplication::initialise()
     largeFont = loadFont("font2.png");
     smallFont = loadFont("fontsmall2.png");
 
+    highScores.load("top10.bin");
+
     CPasswordList& passwords = CPasswordList::instance();
     passwords.add("l6", "plumb");
     passwords.add("l1b", "grivelk");
     passwords.add("l8b", "tandor");
 
-    for (const char* stateName : stateNames)
-        addState(makeState(stateName));
+    for (StateMaker makeState : gameStates)
+        addState(makeState());
     running = true;
 
     sprites = std::make_unique<CSpriteCollection>("kolekce");

@@ -10,6 +10,7 @@
 #include "app/stav_hry.h"
 #include "app/timer.h"
 #include "entity/entity_controller.h"
+#include "frontend/high_score_table.h"
 
 class CDemoSession;
 class CFont;
@@ -56,6 +57,7 @@ public:
     bool gameInProgress = false;
     bool hintShown = false;
     SDL_Event event{};
+    CHighScoreTable highScores;
     CControllerList prototypeControllers;
     std::unique_ptr<CFont> largeFont;
     std::unique_ptr<CFont> smallFont;

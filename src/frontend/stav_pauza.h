@@ -1,8 +1,7 @@
 #pragma once
 
-#include <SDL.h>
-
 #include "app/stav_hry.h"
+#include "frontend/interruption.h"
 
 // "PAUZA": freezes the game under the word "PAUZA" until a key or a mouse button is pressed;
 // when play resumes every timer is shifted by the length of the pause.
@@ -16,5 +15,5 @@ public:
 
 private:
     CApplication* app = nullptr;
-    Uint32 begin = 0;
+    CInterruption interruption;
 };

@@ -1,8 +1,6 @@
 #include "frontend/stav_tip.h"
 
 #include "app/application.h"
-#include "app/clock.h"
-#include "app/globals.h"
 #include "app/input.h"
 #include "game/level.h"
 #include "gfx/font.h"
@@ -14,10 +12,10 @@ std::vector<std::string> wrapHint(const std::string& text, const CFont& font)
     std::vector<std::string> lines;
     std::string line;
     for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
+        const char c = text[i];
         if (c != '|')
             line += c;
-        bool last = i + 1 == text.size();
+        const bool last = i + 1 == text.size();
         if ((c == ' ' && font.textWidth(line) > 250) || c == '|' || last) {
             lines.push_back(line);
             line.clear();
@@ -34,6 +32,7 @@ void CStavHry_Tip::enter(CApplication* application)
 {
     activate();
     app = application;
+    interruption = CInterruption();
     window = spriteCollection()->createCopy("TIPWINDOW");
     window->setFrameset("FRAMESET1");
     window->setPosition(75, 120);
@@ -45,36 +44,31 @@ void CStavHry_Tip::leave()
     deactivate();
     window.reset();
     guard.reset();
+    lines.clear();
 }
 
 void CStavHry_Tip::frame()
 {
-    CGlobals& globals = CGlobals::instance();
-    Uint32 now = currentTicks();
-    if (globals.interruptionLength == 0) {
-        begin = now;
+    if (interruption.measure()) {
         guard->restart();
+        lines = app->level ? wrapHint(app->level->hintText(), *app->smallFont) : std::vector<std::string>();
     }
-    globals.interruptionLength = now - begin + 1;
 
     while (pollEvent(&app->event)) {
         const Uint8 type = app->event.type;
         if ((type == SDL_KEYDOWN || type == SDL_MOUSEBUTTONDOWN) && guard->expired()) {
-            CTimerWatch::instance().shiftAll(static_cast<Sint32>(globals.interruptionLength));
-            globals.interruptionLength = 0;
+            CInterruption::resumePlay();
             app->switchTo("HRA");
-        } else if (type == SDL_QUIT) {
-            app->running = false;
+            return;
         }
+        if (type == SDL_QUIT)
+            app->running = false;
     }
 
     SDL_Surface* screen = glSDL_GetVideoSurface();
     window->drawAnimated(screen);
-    if (app->level) {
-        const CFont& font = *app->smallFont;
-        std::vector<std::string> lines = wrapHint(app->level->hintText(), font);
-        for (size_t n = 0; n < lines.size(); ++n)
-            font.write(screen, lines[n], 195, static_cast<int>(140 + n * font.height()));
-    }
+    const CFont& font = *app->smallFont;
+    for (size_t n = 0; n < lines.size(); ++n)
+        font.write(screen, lines[n], 195, static_cast<int>(140 + n * font.height()));
     glSDL_Flip(screen);
 }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/stav_hry.h"
 #include "app/timer.h"
+#include "frontend/interruption.h"
 
 class CFont;
 class CSprite;
@@ -25,9 +24,11 @@ public:
 
 private:
     CApplication* app = nullptr;
-    Uint32 begin = 0;
+    CInterruption interruption;
     std::unique_ptr<CSprite> window;
     std::unique_ptr<CTimer> guard;
+    // The hint of the level, wrapped when the window opens.
+    std::vector<std::string> lines;
 };
 
 // The lines of a hint: "|" breaks a line (and is not drawn); a line also ends after the first

@@ -1,0 +1,199 @@
+#include "frontend/menu_actions.h"
+
+#include "app/application.h"
+#include "app/globals.h"
+#include "frontend/gameplay_end.h"
+#include "frontend/interruption.h"
+#include "sound/sound_engine.h"
+
+namespace {
+
+void showMenu(const char* menuName)
+{
+    CGlobals::instance().menuName = menuName;
+}
+
+}
+
+void CMenuNewGame::activate()
+{
+    CApplication& application = app();
+    if (application.gameInProgress)
+        CInterruption::resumePlay();
+    else
+        application.enterState("HRA");
+    application.switchTo("HRA");
+}
+
+void CMenuPassword::activate()
+{
+    app().switchTo("ENTERPASSWORD");
+}
+
+void CMenuInstructions::activate()
+{
+    CApplication& application = app();
+    if (application.gameInProgress)
+        return;
+    application.enterState("CREDITS");
+    application.switchTo("CREDITS");
+}
+
+CMenuExit::CMenuExit(const std::string& caption) : CMenuPolozka(caption)
+{
+    escape = true;
+}
+
+void CMenuExit::activate()
+{
+    app().running = false;
+}
+
+void CMenuAbandonGame::activate()
+{
+    CApplication& application = app();
+    application.gameInProgress = false;
+    endGameplay(application);
+    CInterruption::discard();
+    showMenu("mainMenu");
+}
+
+void CMenuGoTo::activate()
+{
+    showMenu(target);
+}
+
+CMenuBackToMain::CMenuBackToMain(const std::string& caption) : CMenuPolozka(caption)
+{
+    escape = true;
+}
+
+void CMenuBackToMain::activate()
+{
+    showMenu(app().gameInProgress ? "inGameMenu" : "mainMenu");
+}
+
+CMenuAudioOK::CMenuAudioOK(const std::string& caption) : CMenuPolozka(caption)
+{
+    escape = true;
+}
+
+void CMenuAudioOK::activate()
+{
+    CAudioOptions::instance().save();
+    showMenu("optionsMenu");
+}
+
+CMenuVideoOK::CMenuVideoOK(const std::string& caption) : CMenuPolozka(caption)
+{
+    escape = true;
+}
+
+void CMenuVideoOK::activate()
+{
+    CVideoOptions::instance().save();
+    setVideoMode();
+    showMenu("optionsMenu");
+}
+
+CMenuControlsOK::CMenuControlsOK(const std::string& caption) : CMenuPolozka(caption)
+{
+    escape = true;
+}
+
+void CMenuControlsOK::activate()
+{
+    CControlOptions::instance().save("controls.cfg");
+    showMenu("optionsMenu");
+}
+
+CMenuMusic::CMenuMusic(const std::string& caption)
+    : CMenuPrepinaciPolozka(caption, CAudioOptions::instance().getMusic())
+{
+}
+
+void CMenuMusic::activate()
+{
+    CMenuPrepinaciPolozka::activate();
+    CAudioOptions::instance().setMusic(value);
+    CSoundEngine& sound = CSoundEngine::instance();
+    if (value)
+        sound.playMusic("MENU");
+    else
+        sound.stopMusic();
+}
+
+CMenuSound::CMenuSound(const std::string& caption)
+    : CMenuPrepinaciPolozka(caption, CAudioOptions::instance().getSound())
+{
+}
+
+void CMenuSound::activate()
+{
+    CMenuPrepinaciPolozka::activate();
+    CAudioOptions::instance().setSound(value);
+}
+
+CMenuFullscreen::CMenuFullscreen(const std::string& caption)
+    : CMenuPrepinaciPolozka(caption, CVideoOptions::instance().getFullscreen())
+{
+}
+
+void CMenuFullscreen::activate()
+{
+    CMenuPrepinaciPolozka::activate();
+    CVideoOptions::instance().setFullscreen(value);
+}
+
+CMenuShowHints::CMenuShowHints(const std::string& caption)
+    : CMenuPrepinaciPolozka(caption, CGlobals::instance().hints)
+{
+}
+
+void CMenuShowHints::activate()
+{
+    CGlobals& globals = CGlobals::instance();
+    globals.hints = !globals.hints;
+    value = globals.hints;
+    rebuildLabel();
+    CVideoOptions::instance().save();
+}
+
+CMenuObtiznost::CMenuObtiznost(const std::string& caption) : CMenuPrepinaciPolozka2(caption)
+{
+    addChoice(0, "spacek");
+    addChoice(1, "sokolik");
+    addChoice(2, "orel skalni");
+    refresh();
+}
+
+void CMenuObtiznost::activate()
+{
+    if (app().gameInProgress)
+        return;
+    CMenuPrepinaciPolozka2::activate();
+    CGlobals::instance().setDifficulty(static_cast<Uint32>(choices[current].first));
+    CVideoOptions::instance().save();
+}
+
+void CMenuObtiznost::refresh()
+{
+    // A difficulty that is none of the choices (a hand-edited "video.cfg") shows the first.
+    const Uint32 difficulty = CGlobals::instance().difficulty;
+    current = 0;
+    for (size_t i = 0; i < choices.size(); ++i)
+        if (static_cast<Uint32>(choices[i].first) == difficulty)
+            current = i;
+    rebuildLabel();
+}
+
+CControlKey::CControlKey(const std::string& caption, Uint16 CControlOptions::*boundKey)
+    : CMenuKeyPolozka(caption, CControlOptions::instance().*boundKey), binding(boundKey)
+{
+}
+
+void CControlKey::activate()
+{
+    CMenuKeyPolozka::activate();
+    CControlOptions::instance().*binding = key;
+}

@@ -1,0 +1,76 @@
+#include "frontend/menu_tree.h"
+
+#include <memory>
+#include <string>
+
+#include "frontend/menu_actions.h"
+#include "frontend/menu_manager.h"
+
+namespace {
+
+using ItemMaker = std::unique_ptr<CMenuPolozka> (*)(const std::string& caption);
+
+template <class Item>
+std::unique_ptr<CMenuPolozka> make(const std::string& caption)
+{
+    return std::make_unique<Item>(caption);
+}
+
+struct MenuRow
+{
+    const char* menu;
+    const char* caption;
+    ItemMaker maker;
+};
+
+// Every menu's items from top to bottom; the menus in the order the manager holds them.
+const MenuRow menuTree[] = {
+    {"mainMenu", "hraj", make<CMenuNewGame>},
+    {"mainMenu", "heslo", make<CMenuPassword>},
+    {"mainMenu", "volby", make<CMenuOptions>},
+    {"mainMenu", "credits", make<CMenuInstructions>},
+    {"mainMenu", "konec", make<CMenuExit>},
+
+    {"inGameMenu", "pokracuj", make<CMenuNewGame>},
+    {"inGameMenu", "zrus hru", make<CMenuAbandonGame>},
+    {"inGameMenu", "volby", make<CMenuOptions>},
+    {"inGameMenu", "konec", make<CMenuExit>},
+
+    {"gameControls", "nahoru", make<CKeyUp>},
+    {"gameControls", "dolu", make<CKeyDown>},
+    {"gameControls", "levo", make<CKeyLeft>},
+    {"gameControls", "pravo", make<CKeyRight>},
+    {"gameControls", "akce", make<CKeyShoot>},
+    {"gameControls", "zpet", make<CMenuControlsOK>},
+
+    {"optionsMenu", "Obtiznost", make<CMenuObtiznost>},
+    {"optionsMenu", "ukazuj hinty", make<CMenuShowHints>},
+    {"optionsMenu", "ovladani", make<CMenuConfControls>},
+    {"optionsMenu", "video", make<CMenuVideo>},
+    {"optionsMenu", "audio", make<CMenuAudio>},
+    {"optionsMenu", "zpet", make<CMenuBackToMain>},
+
+    {"audioMenu", "hudba", make<CMenuMusic>},
+    {"audioMenu", "zvuky", make<CMenuSound>},
+    {"audioMenu", "zpet", make<CMenuAudioOK>},
+
+    {"videoMenu", "fullscreen", make<CMenuFullscreen>},
+    {"videoMenu", "zpet", make<CMenuVideoOK>},
+};
+
+}
+
+void buildMenuTree(CMenuManager& manager, CApplication* app)
+{
+    std::unique_ptr<CMenu> menu;
+    for (const MenuRow& row : menuTree) {
+        if (!menu || menu->getName() != row.menu) {
+            if (menu)
+                manager.add(std::move(menu));
+            menu = std::make_unique<CMenu>(row.menu, app);
+        }
+        menu->add(row.maker(row.caption));
+    }
+    if (menu)
+        manager.add(std::move(menu));
+}

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "front_end_fixture.h"
+#include "frontend/stav_credits.h"
+#include "frontend/stav_outro.h"
+#include "frontend/stav_uvod.h"
+#include "gfx/font.h"
+
+namespace {
+
+class StoryTest : public FrontEndTest
+{
+protected:
+    StoryTest() : menu(record("INTRO")), story(add<CStavHry_Uvod>()) { start("UVOD"); }
+
+    CRecordingState& menu;
+    CStavHry_Uvod& story;
+};
+
+TEST_F(StoryTest, AKeyDuringTheLogoGoesStraightToTheMenu)
+{
+    frames(10);
+    EXPECT_EQ(story.getStage(), 1);
+    input.keyDown(SDLK_q);
+    frames(1);
+    EXPECT_EQ(app.currentStateName(), "INTRO");
+    EXPECT_TRUE(story.isInactive());  // ended, so it is not ended again at shutdown
+}
+
+TEST_F(StoryTest, OnePictureEveryEightSecondsThenTheMenuAfter32Seconds)
+{
+    frames(1);
+    const int stageAt[] = {1, 2, 3, 4};
+    for (int stage : stageAt) {
+        EXPECT_EQ(story.getStage(), stage);
+        frames(399);
+        EXPECT_EQ(story.getStage(), stage);
+        EXPECT_EQ(app.currentStateName(), "UVOD");
+        frames(1);
+    }
+    EXPECT_EQ(app.currentStateName(), "INTRO");
+    EXPECT_TRUE(story.isInactive());
+}
+
+TEST_F(StoryTest, ClosingTheWindowEndsTheGame)
+{
+    input.quit();
+    frames(1);
+    EXPECT_FALSE(app.running);
+}
+
+class CreditsTest : public FrontEndTest
+{
+protected:
+    CreditsTest() : menu(record("INTRO")), credits(add<CStavHry_Credits>()) { start("CREDITS"); }
+
+    CRecordingState& menu;
+    CStavHry_Credits& credits;
+};
+
+TEST_F(CreditsTest, TheLineNamesTheGameAndScrollsInAgainFromTheRight)
+{
+    const std::string& line = credits.line();
+    EXPECT_EQ(line.rfind("Z.E.P.O. ", 0), 0u);
+    EXPECT_NE(line.find("2005"), std::string::npos);
+    EXPECT_NE(line.find(" *** "), std::string::npos);
+    EXPECT_GT(line.size(), 250u);
+    EXPECT_LT(line.size(), 350u);
+    for (char c : line)
+        EXPECT_TRUE(c >= 32 && c < 127) << "not plain ASCII: " << int(c);
+
+    frames(1);
+    EXPECT_FLOAT_EQ(credits.lineX(), 637.0f);
+    const int width = app.largeFont->textWidth(line);
+    int passes = 0;
+    while (credits.lineX() >= -width && passes++ < 10000)
+        frames(1);
+    EXPECT_LT(credits.lineX(), static_cast<float>(-width));
+    frames(1);
+    EXPECT_FLOAT_EQ(credits.lineX(), 637.0f);
+}
+
+TEST_F(CreditsTest, TheBackdropIsDrawnWithoutTheHud)
+{
+    glSDL_FillRect(screen(), nullptr, 0);
+    frames(1);
+    EXPECT_TRUE(anythingDrawn(screen(), 0, 10, 640, app.largeFont->height()));  // the line
+    EXPECT_FALSE(anythingDrawn(screen(), 0, 10 + app.largeFont->height(), 640, 80));
+    EXPECT_EQ(globals.musicPlaying, "MENU");
+}
+
+TEST_F(CreditsTest, AKeyEndsTheCreditsAndTheirLevel)
+{
+    frames(3);
+    input.keyDown(SDLK_SPACE);
+    frames(1);
+    EXPECT_EQ(app.currentStateName(), "INTRO");
+    EXPECT_TRUE(credits.isInactive());
+    start("CREDITS");  // may be visited again, with a fresh backdrop
+    frames(1);
+    EXPECT_FLOAT_EQ(credits.lineX(), 637.0f);
+}
+
+class OutroTest : public FrontEndTest
+{
+protected:
+    OutroTest() : nameEntry(record("ENTERTOP10")) { add<CStavHry_Outro>(); start("OUTRO"); }
+
+    CRecordingState& nameEntry;
+};
+
+TEST_F(OutroTest, TheEndingPlaysItsMusicAndAKeyLeadsToTheNameEntry)
+{
+    app.gameInProgress = true;
+    globals.musicPlaying = "LETO";
+    frames(1);
+    EXPECT_EQ(globals.musicPlaying, "FINAL");
+    input.keyDown(SDLK_x);
+    frames(1);
+    EXPECT_EQ(app.currentStateName(), "ENTERTOP10");
+    EXPECT_FALSE(app.gameInProgress);
+    EXPECT_EQ(globals.menuName, "mainMenu");
+    EXPECT_TRUE(app.running);
+}
+
+TEST_F(OutroTest, ClosingTheWindowEndsTheGame)
+{
+    input.quit();
+    frames(1);
+    EXPECT_FALSE(app.running);
+}
+
+}
