@@ -36,7 +36,9 @@ void CLevel::load(const std::string& levelName)
     hint = readHint("data/maps/" + levelName + "_hint.xml");
     if (prototypeControllers)
         entities.bindControllers(*prototypeControllers, controllers);
+    bonusWatcher.init(&entities);
     animalDispenser.setEntities(&entities);
+    padakDispenser.setLevel(&entities);
     contactPass.setLevel(&entities, &map);
     globals.levelOver = false;
     CSoundEngine::instance().playSound("LETS GO");
@@ -68,7 +70,10 @@ void CLevel::update(Uint16 levelIndex)
     globals.entityListChanged = false;
     entities.updateControllers(controllers);
     entities.spawnFromGenerators();
+    // The level's other periodic actors, in this order.
+    bonusWatcher.update();
     animalDispenser.update(levelIndex);
+    padakDispenser.update();
     contactPass.detectContacts();
     contactPass.resolveAllContacts();
     entities.removeDead();

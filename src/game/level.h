@@ -6,6 +6,8 @@
 #include <string>
 
 #include "behaviour/animal_dispenser.h"
+#include "behaviour/bonus_watcher.h"
+#include "behaviour/power_ups.h"
 #include "entity/contact_pass.h"
 #include "entity/entity_controller.h"
 #include "entity/map_entities_collection.h"
@@ -47,7 +49,9 @@ private:
     Uint32 lastTickSecond = 1000;
     CMap map;
     CMapEntitiesCollection_Game entities;
+    CBonusWatcher bonusWatcher;
     CAnimalDispenser animalDispenser;
+    CPadakDispenser padakDispenser;
     const CControllerList* prototypeControllers = nullptr;
     CContactPass contactPass;
     CLevelDefinition definition;

@@ -55,6 +55,8 @@ void CTestLevel::frame()
     globals.entityListChanged = false;
     collection.updateControllers(controllers);
     collection.spawnFromGenerators();
+    if (actors)
+        actors();
     pass.detectContacts();
     pass.resolveAllContacts();
     collection.removeDead();

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,9 @@ public:
     void solidCell(int column, int row);
 
     CVirtualClock clock{10000};
+    // The level's other periodic actors (near-miss watcher, dispensers), run each frame after the
+    // generators and before the contact pass, as the level runs them.
+    std::function<void()> actors;
     CMapEntitiesCollection_Game collection;
     CControllerList prototypes;
     CControllerList controllers;
