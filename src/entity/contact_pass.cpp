@@ -77,17 +77,11 @@ void CContactPass::detectContacts()
         return;
     size_t layers = map->layerCount() < 2 ? map->layerCount() : 2;
     for (const auto& entity : entities) {
-        CCellSpan span = cellsUnderBox(*entity);
-        for (int row = span.firstRow; row <= span.lastRow; ++row) {
-            for (int column = span.firstColumn; column <= span.lastColumn; ++column) {
-                int index = cellIndex(column, row);
-                if (index < 0)
-                    continue;
-                for (size_t layer = 0; layer < layers; ++layer)
-                    if (map->blocks(layer, index))
-                        entity->addTileContact(map->tileNumberAt(0, index));
-            }
-        }
+        forEachCellUnder(*entity, [&](int index) {
+            for (size_t layer = 0; layer < layers; ++layer)
+                if (map->blocks(layer, index))
+                    entity->addTileContact(map->tileNumberAt(0, index));
+        });
     }
 }
 

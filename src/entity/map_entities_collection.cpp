@@ -56,16 +56,10 @@ void CMapEntitiesCollection::setMap(CMap* levelMap)
         return;
     CLogger& log = CLogger::instance();
     for (const auto& entity : entities) {
-        CCellSpan span = cellsUnderBox(*entity);
-        for (int row = span.firstRow; row <= span.lastRow; ++row) {
-            for (int column = span.firstColumn; column <= span.lastColumn; ++column) {
-                int index = cellIndex(column, row);
-                if (index < 0)
-                    continue;
-                map->cell(0, index).penalty = entity->getPenalty();
-                log.write("penalty + " + std::to_string(entity->getPenalty()) + "\n");
-            }
-        }
+        forEachCellUnder(*entity, [&](int index) {
+            map->cell(0, index).penalty = entity->getPenalty();
+            log.write("penalty + " + std::to_string(entity->getPenalty()) + "\n");
+        });
     }
 }
 
