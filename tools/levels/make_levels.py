@@ -1,6 +1,8 @@
 """Writes every level file of the three level sets from the sources in tools/levels/sources.
 
     /usr/bin/python3 tools/levels/make_levels.py [--out GAME_DIR]
+
+Writing into the repository's game directory also refreshes tools/levels/TUNING.md.
 """
 import argparse
 import importlib
@@ -65,7 +67,11 @@ def write(out):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", type=Path, default=ROOT / "game")
-    write(parser.parse_args().out)
+    out = parser.parse_args().out
+    write(out)
+    if out == parser.get_default("out"):
+        from levels import tuning_table     # the repository's own levels: refresh their notes
+        tuning_table.main()
 
 
 if __name__ == "__main__":

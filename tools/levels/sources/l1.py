@@ -1,5 +1,7 @@
-"""Level 1: a summer meadow. Two villagers walk the field; trees and a nest frame it."""
+"""Level 1: a summer meadow. Villagers walk the field between a fenced flower bed and the trees;
+a nest of hungry chicks sits in the big tree on the left. Nothing but stones flies back."""
 from levels.model import Actor, Level, Tuning, on_ground
+from levels.summer import SUMMER, from_left
 
 LEVEL = Level(
     name="l1",
@@ -23,7 +25,7 @@ LEVEL = Level(
         ....................
         ....................
         ....................
-        =====-=====-====-===
+        ==-====+===-==+===-=
         """,
         """
         ....................
@@ -39,7 +41,7 @@ LEVEL = Level(
         ....................
         ....................
         ....................
-        ff.......b.......fff
+        .....Ff*fG....o(h)..
         ....................
         """,
         """
@@ -56,27 +58,34 @@ LEVEL = Level(
         ....................
         ....................
         ....................
-        .t....t.....t....t..
+        Y..t........t...Y..t
         ....................
         """,
     ],
-    legend={"=": "ground_top", "-": "ground_top_b", "f": "flowers", "b": "bush", "t": "tuft"},
+    legend=SUMMER,
     actors=[
         Actor("PLAYER", 300, 120),
-        on_ground("TREE1", 20),
-        on_ground("TREE2", 520),
-        on_ground("FLOWERS1", 200),
+        on_ground("TREE1", 0),
+        on_ground("TREE3", 118),
+        on_ground("TREE2", 566),
+        on_ground("FLOWERS1", 190),
+        on_ground("FLOWER2", 300),
         on_ground("FLOWER1", 420),
-        on_ground("NEST", 470, ground=448 - 90),
-        on_ground("CLOVEK1", 120),
-        on_ground("CLOVEK1", 380),
+        on_ground("FLOWERS2", 520),
+        on_ground("NEST", 40, ground=344),
+        on_ground("CLOVEK1", 150),
+        on_ground("CLOVEK1", 420),
     ],
-    generators=[],
+    generators=[from_left("DOG", 1, 6000, 0)],
     sets={
         "easy": Tuning(score=600, time=90000, max_wind=20),
         "medium": Tuning(score=900, time=80000, max_wind=30),
-        "hard": Tuning(score=1200, time=70000, max_wind=40, actors=[on_ground("CLOVEK1", 250)]),
+        "hard": Tuning(score=1300, time=70000, max_wind=40, actors=[on_ground("CLOVEK1", 280)]),
     },
-    hint="Ahoj! Leti se klavesami w, s, a, d a mezernikem shazujes bobky.|"
-         "Trefuj lidi dole a ziskej dost bodu, nez dojde cas. Pozor na kameny!",
+    hint=("Ahoj! Letis klavesami w, a, d, s,|"
+          "bobky shazujes mezernikem.|"
+          "Trefeny clovek dava 150 bodu,|"
+          "zvire nebo hnizdo 250.|"
+          "Nasbirej potrebne body, nez dojde|"
+          "cas. Pozor na kameny!"),
 )
