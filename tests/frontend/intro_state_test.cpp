@@ -3,7 +3,6 @@
 #include "front_end_fixture.h"
 #include "frontend/stav_intro.h"
 #include "gfx/font.h"
-#include "options/options.h"
 #include "support/surfaces.h"
 
 namespace {
@@ -191,18 +190,6 @@ TEST_F(IntroTest, HesloAndCreditsLeadToTheirScreensOnlyBetweenGames)
     choose();
     EXPECT_EQ(credits.entered, 1);
     EXPECT_EQ(app.currentStateName(), "CREDITS");
-}
-
-TEST_F(IntroTest, TheAudioMenuSavesItsSwitches)
-{
-    globals.menuName = "audioMenu";
-    frames(1);
-    choose();  // "hudba" off
-    EXPECT_FALSE(CAudioOptions::instance().getMusic());
-    input.keyDown(SDLK_ESCAPE);
-    frames(2);
-    EXPECT_EQ(readFile("audio.cfg"), "SOUND 1\nMUSIC 0");
-    EXPECT_EQ(intro.menus().currentName(), "optionsMenu");
 }
 
 }

@@ -133,13 +133,6 @@ TEST_F(MenuTest, AKeyPressHandsTheSelectionBackToTheKeyboard)
     EXPECT_EQ(menu.selectedIndex(), 2u);  // the pointer still rests on row 1
 }
 
-TEST_F(MenuTest, AQuitEventEndsTheGame)
-{
-    input.quit();
-    update();
-    EXPECT_FALSE(app.running);
-}
-
 TEST(MenuItems, KeyNames)
 {
     EXPECT_EQ(keyName(SDLK_SPACE), "space");
@@ -243,15 +236,6 @@ TEST_F(KeyItemTest, ClosingTheWindowDuringTheWaitKeepsTheKeyAndEndsTheGame)
     EXPECT_FALSE(app.running);
     EXPECT_EQ(CControlOptions::instance().up, SDLK_w);
     EXPECT_EQ(menu.item(0).getLabel(), "nahoru: w");
-}
-
-TEST_F(KeyItemTest, EscapeSavesTheControlsFile)
-{
-    CControlOptions::instance().shoot = SDLK_RCTRL;
-    input.keyDown(SDLK_ESCAPE);
-    update();
-    EXPECT_EQ(readFile("controls.cfg"), "LEFT 97\nRIGHT 100\nUP 119\nDOWN 115\nSHOOT 305");
-    EXPECT_EQ(globals.menuName, "optionsMenu");
 }
 
 TEST_F(FrontEndTest, TheDifficultyCanChangeOnlyBetweenGames)

@@ -58,16 +58,6 @@ TEST_F(InterruptionTest, AMouseButtonResumesAndTheWindowClosingEndsTheGame)
     EXPECT_FALSE(app.running);
 }
 
-TEST_F(InterruptionTest, ThePauseShowsItsWord)
-{
-    app.switchTo("PAUZA");
-    frames(1);
-    SDL_Surface* expected = makeSurface(640, 480);
-    app.largeFont->write(expected, "PAUZA", 250, 135);
-    EXPECT_TRUE(sameRegion(screen(), expected, 0, 135, 640, app.largeFont->height()));
-    SDL_FreeSurface(expected);
-}
-
 TEST_F(InterruptionTest, TheHintIgnoresKeysForItsFirstSecond)
 {
     app.switchTo("TIP");

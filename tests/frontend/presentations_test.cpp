@@ -42,13 +42,6 @@ TEST_F(StoryTest, OnePictureEveryEightSecondsThenTheMenuAfter32Seconds)
     EXPECT_TRUE(story.isInactive());
 }
 
-TEST_F(StoryTest, ClosingTheWindowEndsTheGame)
-{
-    input.quit();
-    frames(1);
-    EXPECT_FALSE(app.running);
-}
-
 class CreditsTest : public FrontEndTest
 {
 protected:
