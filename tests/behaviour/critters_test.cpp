@@ -10,35 +10,10 @@
 #include "behaviour/critters.h"
 #include "entity/entity_catalogue.h"
 #include "gfx/sprite.h"
+#include "frame_watch.h"
 #include "support/test_level.h"
 
 namespace {
-
-// What was spawned during the last frame: spawned entities get their controller only at the next.
-std::vector<CMapEntity*> fresh(const CTestLevel& level, const std::string& name)
-{
-    std::vector<CMapEntity*> spawned;
-    for (const auto& entity : level.collection.all())
-        if (entity->getName() == name && !entity->isControlled() && !entity->isRemoved())
-            spawned.push_back(entity.get());
-    return spawned;
-}
-
-int freshCount(const CTestLevel& level, const std::string& name)
-{
-    return static_cast<int>(fresh(level, name).size());
-}
-
-void frameAt(CTestLevel& level, Uint32 tick)
-{
-    level.clock.set(tick - 20);
-    level.frame();
-}
-
-std::string framesetOf(const CMapEntity* entity)
-{
-    return entity->getSprite()->currentFramesetName();
-}
 
 class Critters : public ::testing::Test
 {
@@ -202,49 +177,6 @@ TEST_F(Critters, AnEggBreakingAfterAWonLevelLeavesTheVerdictAlone)
     EXPECT_EQ(globals.lives, 5u);
 }
 
-TEST_F(Critters, EggsLeaveAtTheScreensSidesAndFallAtTheirOwnPace)
-{
-    CMapEntity* left = level.place("EGG", 21, 100);
-    left->setVelocityX(-1.5f);
-    CMapEntity* right = level.place("EGG", 599, 100);
-    right->setVelocityX(1.5f);
-    level.frames(2);
-    EXPECT_EQ(level.count("EGG"), 0);
-
-    std::set<float> paces;
-    for (int i = 0; i < 30; ++i) {
-        CMapEntity* egg = level.place("EGG", 300, 100);
-        level.frame();
-        paces.insert(egg->getY() - 100);
-        level.remove(egg);
-        level.frame();
-    }
-    EXPECT_GT(paces.size(), 3u);
-    EXPECT_GE(*paces.begin(), 0.5f);
-    EXPECT_LE(*paces.rbegin(), 1.4f + 1e-5f);
-}
-
-TEST_F(Critters, AVultureTurnsTowardsTheBirdNowAndThen)
-{
-    CMapEntity* vulture;
-    bound(vulture, "SUP", 300, 200);
-    float x = vulture->getX();
-    level.frame();
-    float speed = vulture->getX() - x;
-    EXPECT_GE(speed, 1.0f);
-    EXPECT_LE(speed, 2.4f + 1e-5f);
-    EXPECT_FLOAT_EQ(vulture->getY(), 200);
-
-    for (int frame = 0; frame < 3000 && framesetOf(vulture) != "LEFT"; ++frame) {
-        vulture->setTarget(vulture->getX() - 200, vulture->getY());
-        level.frame();
-    }
-    ASSERT_EQ(framesetOf(vulture), "LEFT");
-    x = vulture->getX();
-    level.frame();
-    EXPECT_FLOAT_EQ(vulture->getX(), x - speed);
-}
-
 // Runs frames with the golden vulture held at (300, 200) and its target at the given offset.
 int bombsWithTargetAt(CTestLevel& level, CMapEntity* vulture, float dx, float dy, int frames)
 {
@@ -274,26 +206,6 @@ TEST_F(Critters, TheGoldenVultureBombsOnlyInsideItsWindowAboveTheBird)
     int inside = bombsWithTargetAt(level, vulture, -99, -21, 60) + bombsWithTargetAt(level, vulture, 119, -21, 60);
     EXPECT_GE(inside, 4);  // one every 500 ms
     EXPECT_LE(inside, 5);
-}
-
-TEST_F(Critters, AScorpionShootsASpikeEverySecondWhileCrawlingRight)
-{
-    CMapEntity* scorpion;
-    Uint32 start = bound(scorpion, "SKORPION", 100, 400);
-    int spikes = 0;
-    while (level.clock.ticks() < start + 3000) {
-        level.frame();
-        for (CMapEntity* spike : fresh(level, "SPIKE")) {
-            ++spikes;
-            EXPECT_FLOAT_EQ(spike->getY(), 390);
-            EXPECT_FLOAT_EQ(spike->getX(), scorpion->centerX() - 1.5f);  // shot before this step
-        }
-    }
-    EXPECT_EQ(spikes, 3);
-    EXPECT_FLOAT_EQ(scorpion->getX(), 100 + 1.5f * 151);
-    scorpion->setPosition(599, 400);
-    level.frame();
-    EXPECT_EQ(level.count("SKORPION"), 0);
 }
 
 TEST_F(Critters, ThePeekerThrowsEvery500MsWhileShownThenHides)
@@ -332,22 +244,6 @@ TEST_F(Critters, ThePeekerThrowsEvery500MsWhileShownThenHides)
     EXPECT_EQ(framesetOf(peeker), "INVISIBLE");
     level.frames(50);
     EXPECT_EQ(level.count("SNOWBALL"), 8);  // none while hidden
-}
-
-TEST_F(Critters, TheGunnerFiresABigSnowballAtTheBird)
-{
-    CMapEntity* gunner;
-    Uint32 start = bound(gunner, "RAMBO", 100, 300);
-    gunner->setTarget(400, 700);  // 300 right, 400 down: a 3-4-5 triangle
-    frameAt(level, start + 1580);
-    EXPECT_EQ(freshCount(level, "MEGASNOWBALL"), 0);
-    frameAt(level, start + 1600);
-    std::vector<CMapEntity*> balls = fresh(level, "MEGASNOWBALL");
-    ASSERT_EQ(balls.size(), 1u);
-    EXPECT_FLOAT_EQ(balls[0]->getX(), 110);
-    EXPECT_FLOAT_EQ(balls[0]->getY(), 320);
-    EXPECT_FLOAT_EQ(balls[0]->getVelocityX(), 1.2f);
-    EXPECT_FLOAT_EQ(balls[0]->getVelocityY(), 1.6f);
 }
 
 TEST_F(Critters, TheLyingYetiThumpsAShowerOfDropsThatGrowsWithTheDifficulty)

@@ -2,44 +2,18 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/globals.h"
 #include "behaviour/machines.h"
 #include "gfx/sprite.h"
+#include "frame_watch.h"
 #include "support/test_level.h"
 #include "support/test_world.h"
 
 namespace {
-
-// What was spawned during the last frame: spawned entities get their controller only at the next.
-std::vector<CMapEntity*> fresh(const CTestLevel& level, const std::string& name)
-{
-    std::vector<CMapEntity*> spawned;
-    for (const auto& entity : level.collection.all())
-        if (entity->getName() == name && !entity->isControlled() && !entity->isRemoved())
-            spawned.push_back(entity.get());
-    return spawned;
-}
-
-int freshCount(const CTestLevel& level, const std::string& name)
-{
-    return static_cast<int>(fresh(level, name).size());
-}
-
-// Runs one frame that ends exactly at the tick.
-void frameAt(CTestLevel& level, Uint32 tick)
-{
-    level.clock.set(tick - 20);
-    level.frame();
-}
-
-std::string framesetOf(const CMapEntity* entity)
-{
-    return entity->getSprite()->currentFramesetName();
-}
 
 // A dropping that stays where it is put (no controller): it touches what it overlaps every frame.
 CMapEntity* heldDropping(CTestLevel& level, float x, float y)
@@ -133,22 +107,6 @@ TEST_F(Machines, AReloadingCannonFiresTenAndIgnoresDroppingsWhileReloading)
     EXPECT_EQ(freshCount(level, "KAMEN") + freshCount(level, "KOULEUP"), 10);
 }
 
-TEST_F(Machines, AboutAThirdOfAVolleyAreBalls)
-{
-    globals.setDifficulty(2);
-    CMapEntity* cannon;
-    bound(level, cannon, "KANON2", 300, 300);
-    int balls = 0;
-    for (int volley = 0; volley < 10; ++volley) {
-        level.place("BOBEK", 300, 292);
-        level.frames(2);
-        balls += freshCount(level, "KOULEUP");
-        level.clock.advance(9000);
-    }
-    EXPECT_GT(balls, 15);
-    EXPECT_LT(balls, 55);
-}
-
 // Whether the cannon is loaded again exactly `ms` after its volley (and not 1 ms earlier).
 ::testing::AssertionResult reloadsIn(const char* name, Uint32 difficulty, Uint32 ms)
 {
@@ -237,27 +195,6 @@ TEST_F(Machines, SomeoneSteppingOnTheCatapultFlingsTheBoyWhoReloadsItOnLanding)
     EXPECT_EQ(framesetOf(catapult), "FIRE");
 }
 
-TEST_F(Machines, TheStoneCatapultHurlsLeftAndRestsWhenItsSwingEnds)
-{
-    globals.wind = 1.0f;
-    CMapEntity* catapult;
-    Uint32 start = bound(level, catapult, "KATAPULT2", 300, 400);
-    while (freshCount(level, "KAMEN2") == 0 && level.clock.ticks() < start + 2400)
-        level.frame();
-    ASSERT_EQ(freshCount(level, "KAMEN2"), 1);
-    EXPECT_GE(level.clock.ticks() - start, 1600u);
-    CMapEntity* stone = level.find("KAMEN2");
-    EXPECT_FLOAT_EQ(stone->getX(), 320);
-    EXPECT_FLOAT_EQ(stone->getY(), 400);
-    EXPECT_FLOAT_EQ(stone->getVelocityX(), -1.5f);
-    EXPECT_EQ(framesetOf(catapult), "FRAMESET1");
-    level.frame();
-    EXPECT_EQ(framesetOf(catapult), "FRAMESET1");
-    catapult->getSprite()->getCurrentFrameset()->stop();  // the swing plays once
-    level.frame();
-    EXPECT_EQ(framesetOf(catapult), "IDLE");
-}
-
 TEST_F(Machines, ThePlaneDropsMostlyEggsAndLeavesAtTheRight)
 {
     globals.setDifficulty(2);
@@ -283,24 +220,6 @@ TEST_F(Machines, ThePlaneDropsMostlyEggsAndLeavesAtTheRight)
     EXPECT_GT(eggs, 5 * balls);
     EXPECT_GT(balls, 0);
     EXPECT_EQ(eggs + balls, 10 * 12);  // 600 px at 2 a step, one drop per 500 ms
-}
-
-TEST_F(Machines, TheHangGliderDropsBallsUntilItLeaves)
-{
-    globals.setDifficulty(2);
-    CMapEntity* glider;
-    Uint32 start = bound(level, glider, "ROGALO", 0, 40);
-    while (freshCount(level, "KOULE") == 0)
-        level.frame();
-    Uint32 first = level.clock.ticks() - start;
-    EXPECT_GE(first, 700u);
-    EXPECT_LT(first, 1120u);
-    CMapEntity* ball = fresh(level, "KOULE")[0];
-    EXPECT_FLOAT_EQ(ball->getX(), glider->getX() + 30);
-    EXPECT_FLOAT_EQ(ball->getY(), 90);
-    EXPECT_EQ(framesetOf(glider), "EMPTY");
-    level.frames(300);
-    EXPECT_EQ(level.count("ROGALO"), 0);
 }
 
 // Whether the balloon's first shots come exactly `ms` after its first update.
@@ -370,24 +289,6 @@ TEST_F(Machines, BalloonVolleysFollowTheWindAndTheDifficulty)
     EXPECT_EQ(volleyOf("WINTERBALON", 1), sorted({{"SNOWBALL", 0}, {"KOULEUP", 2}, {"SNOWBALL", 1}}));
     EXPECT_EQ(volleyOf("WINTERBALON", 2),
               sorted({{"SNOWBALL", 0}, {"KOULEUP", 2}, {"SNOWBALL", 1}, {"KOULEUP", 0.5f}}));
-}
-
-TEST_F(Machines, BalloonsRiseAndLeaveAboveTheScreenOrOnASolidTile)
-{
-    CMapEntity* balloon;
-    bound(level, balloon, "BALON", 100, 10);
-    float y = balloon->getY();
-    level.frame();
-    EXPECT_FLOAT_EQ(balloon->getY(), y - 0.7f);
-    level.frames(20);
-    EXPECT_EQ(level.count("BALON"), 0);
-
-    level.solidCell(10, 5);  // y 160 to 191
-    level.place("WINTERBALON", 320, 200);
-    level.frames(5);
-    EXPECT_EQ(level.count("WINTERBALON"), 1);
-    level.frames(20);
-    EXPECT_EQ(level.count("WINTERBALON"), 0);
 }
 
 TEST_F(Machines, ATriggerBalloonHitByADroppingDropsTwoSnowballsEveryFrameOfTheHit)

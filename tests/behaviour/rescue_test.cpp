@@ -8,23 +8,10 @@
 #include "behaviour/rescue.h"
 #include "gfx/sprite.h"
 #include "options/options.h"
+#include "frame_watch.h"
 #include "support/test_level.h"
 
 namespace {
-
-std::vector<CMapEntity*> fresh(const CTestLevel& level, const std::string& name)
-{
-    std::vector<CMapEntity*> spawned;
-    for (const auto& entity : level.collection.all())
-        if (entity->getName() == name && !entity->isControlled() && !entity->isRemoved())
-            spawned.push_back(entity.get());
-    return spawned;
-}
-
-std::string framesetOf(const CMapEntity* entity)
-{
-    return entity->getSprite()->currentFramesetName();
-}
 
 // The rescue level has no player bird: the carrier alone answers the keys.
 class Rescue : public ::testing::Test
