@@ -1,5 +1,5 @@
 """What the winter levels share: one legend for the winter tiles and the season's helpers."""
-from levels.model import Generator
+from levels.model import Actor, Generator
 
 # One character per winter tile, the same in every winter source ("." is an empty cell).
 LEGEND = {
@@ -15,6 +15,8 @@ LEGEND = {
 }
 
 ANIMAL_START = (-80, 415)     # where the level's own dispenser lets the running animals in
+PEEK = 20                     # how far a peeker stands above the top of its snow wall's row:
+                              # its head and throwing arm show, the rest stays behind the wall
 
 
 def top_of(row):
@@ -30,3 +32,8 @@ def under(row):
 def runners(name, count, start, interval):
     """Animals of one kind running in from the left one after another."""
     return Generator(*ANIMAL_START, interval, start, [name] * count)
+
+
+def peeker_behind(wall_row, x):
+    """A peeker hiding behind the snow wall (front layer) that fills `wall_row` at x."""
+    return Actor("VYKUK", x, top_of(wall_row) - PEEK)

@@ -2,16 +2,9 @@
 and pop up to throw; balloons of snowball throwers rise through the cave and water drips
 from the top of the arch."""
 from levels.model import Actor, Generator, Level, Tuning, hanging, on_ground
-from levels.winter import LEGEND, under
+from levels.winter import LEGEND, peeker_behind, under
 
-# A peeker stands this far above the top of the row its snow wall fills, so that its head
-# and throwing arm show over the wall and the rest of it stays hidden.
-PEEK = 14
 BALLOON_Y = 448 - 70        # a winter balloon let go from the cave floor
-
-
-def peeker_behind(wall_row, x):
-    return Actor("VYKUK", x, wall_row * 32 - PEEK)
 
 
 def balloons(x, count, start, interval):

@@ -2,7 +2,7 @@
 shop awnings, a snow fort with a peeker in the middle of the street and a snow cannon at its end;
 the townsfolk throw and aim."""
 from levels.model import Actor, Level, Tuning, hanging, on_ground
-from levels.winter import LEGEND, under
+from levels.winter import LEGEND, peeker_behind, under
 
 AWNING = under(10)     # the snowy shop awnings on both sides of the street
 
@@ -68,7 +68,7 @@ LEVEL = Level(
     legend=LEGEND,
     actors=[
         Actor("WINTERPLAYER", 300, 110),
-        Actor("VYKUK", 306, 12 * 32 - 14),
+        peeker_behind(12, 306),
         hanging("RAMPOUCH1", 30, AWNING),
         hanging("RAMPOUCH2", 90, AWNING),
         hanging("RAMPOUCH1", 540, AWNING),
