@@ -1,0 +1,162 @@
+// The level bot: plays every level of every set several times with different random seeds and
+// reports, per set and level, the required score, the best and median score it reached, how
+// often it won and the lives it lost. A level it never wins may be unwinnable; one it wins easily
+// on "hard" may be too easy.
+//
+//     build/tests/zepo_level_bot [--set easy|medium|hard]... [--level NAME]... [--runs N]
+//                                [--write FILE] [--require-a-win]
+//
+// --write saves the table as a Markdown page (tools/levels/BOT_RESULTS.md is made so);
+// --require-a-win ends with status 1 when a set is played without a single won level.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "bot/bot_report.h"
+#include "bot/level_runner.h"
+
+namespace {
+
+struct COptions
+{
+    std::vector<std::string> sets;
+    std::vector<std::string> levels;
+    unsigned runs = 5;
+    std::string write;
+    bool requireAWin = false;
+};
+
+[[noreturn]] void usage(const char* reason)
+{
+    std::fprintf(stderr, "zepo_level_bot: %s\nusage: zepo_level_bot [--set easy|medium|hard]... [--level NAME]... "
+                         "[--runs N] [--write FILE] [--require-a-win]\n", reason);
+    std::exit(2);
+}
+
+COptions parse(int argc, char** argv)
+{
+    COptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc)
+                usage((argument + " needs a value").c_str());
+            return argv[++i];
+        };
+        if (argument == "--set") {
+            options.sets.push_back(value());
+            if (options.sets.back() != "easy" && options.sets.back() != "medium" && options.sets.back() != "hard")
+                usage(("no level set " + options.sets.back()).c_str());
+        } else if (argument == "--level") {
+            options.levels.push_back(value());
+        } else if (argument == "--runs") {
+            options.runs = static_cast<unsigned>(std::atoi(value().c_str()));
+            if (options.runs == 0)
+                usage("--runs needs a number above 0");
+        } else if (argument == "--write") {
+            options.write = std::filesystem::absolute(value()).string();
+        } else if (argument == "--require-a-win") {
+            options.requireAWin = true;
+        } else {
+            usage(("unknown argument " + argument).c_str());
+        }
+    }
+    if (options.sets.empty())
+        options.sets = {"easy", "medium", "hard"};
+    return options;
+}
+
+bool wanted(const COptions& options, const std::string& level)
+{
+    if (options.levels.empty())
+        return true;
+    for (const std::string& name : options.levels)
+        if (name == level)
+            return true;
+    return false;
+}
+
+const char* endingWord(EEnding ending)
+{
+    switch (ending) {
+    case EEnding::Won: return "won";
+    case EEnding::Fell: return "lost, hit";
+    case EEnding::Short: return "lost, time";
+    case EEnding::Broke: return "lost, egg/heat";
+    case EEnding::Unfinished: return "unfinished";
+    }
+    return "";
+}
+
+std::string page(const COptions& options, const std::vector<CLevelRecord>& records)
+{
+    return "# Level bot results\n\n"
+           "Made by `zepo_level_bot` (tests/bot): every level of the sets played " +
+           std::to_string(options.runs) +
+           " times (random seeds 1 to " + std::to_string(options.runs) +
+           ") through the game's own gameplay state, 20 ms frames on a virtual clock, the bot's key presses as the "
+           "player's. The bot keeps the bird high, drops where its forecast of the target's walk and the "
+           "wind says the dropping lands, dodges what would fell the bird, catches eggs and fetches ammunition; on "
+           "the rescue level it walks the carrier to the fainted birds and refills at the cauldron. It never takes "
+           "the parachute that wins a level at once. A human plays better: a level the bot never wins needs a look, "
+           "and one it wins easily on hard is a tuning hint.\n\n"
+           "Each attempt ends at the level's verdict; a lost one costs a life (hit: the bird fell; time: the clock "
+           "ran out below the required score; egg/heat: an egg broke or a fainted bird overheated).\n\n"
+           "Regenerate with `build/tests/zepo_level_bot --runs " + std::to_string(options.runs) +
+           " --write tools/levels/BOT_RESULTS.md`.\n\n" + resultsTable(records);
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    const COptions options = parse(argc, argv);
+    if (chdir(ZEPO_GAME_DIR) != 0) {
+        std::fprintf(stderr, "zepo_level_bot: cannot enter the game directory %s\n", ZEPO_GAME_DIR);
+        return 2;
+    }
+    CLevelRunner runner;
+    std::vector<CLevelRecord> records;
+    bool wonEverySet = true;
+    for (const std::string& set : options.sets) {
+        const std::vector<std::string> levels = runner.levelsOf(set);
+        if (levels.empty())
+            std::fprintf(stderr, "zepo_level_bot: data/maps/%s/levellist.xml is missing\n", set.c_str());
+        int wins = 0;
+        for (const std::string& level : levels) {
+            if (!wanted(options, level))
+                continue;
+            CLevelRecord record{set, level, {}};
+            for (unsigned seed = 1; seed <= options.runs; ++seed) {
+                record.runs.push_back(runner.play(set, level, seed));
+                const CRunResult& run = record.runs.back();
+                std::fprintf(stderr, "%s %s seed %u: %s, %u of %u after %u s\n", set.c_str(), level.c_str(), seed,
+                             endingWord(run.ending), run.score, run.required, run.seconds);
+            }
+            wins += record.wins();
+            records.push_back(record);
+        }
+        wonEverySet = wonEverySet && wins > 0;
+    }
+
+    const std::string table = resultsTable(records);
+    std::fputs(table.c_str(), stdout);
+    if (!options.write.empty()) {
+        std::ofstream file(options.write);
+        file << page(options, records);
+        if (!file) {
+            std::fprintf(stderr, "zepo_level_bot: cannot write %s\n", options.write.c_str());
+            return 2;
+        }
+    }
+    if (options.requireAWin && !wonEverySet) {
+        std::fprintf(stderr, "zepo_level_bot: a level set was played without a single win\n");
+        return 1;
+    }
+    return 0;
+}
