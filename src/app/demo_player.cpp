@@ -2,6 +2,14 @@
 
 #include "app/demo_bytes.h"
 
+namespace {
+
+// Empty reads past a frame's recorded ones before the game counts as waiting: a frame's loops
+// end with one each, a loop waiting for a key reads a hundred a second.
+constexpr Uint32 waitingReads = 100;
+
+}
+
 CDemoPlayer::CDemoPlayer(const CDemo& played) : demo(played) {}
 
 bool CDemoPlayer::beginFrame()
@@ -11,13 +19,24 @@ bool CDemoPlayer::beginFrame()
     current = started++;
     position = frame().pollOffset;
     pollsRead = 0;
+    pollsBeyond = 0;
     return true;
 }
 
 int CDemoPlayer::pollEvent(SDL_Event* event)
 {
-    if (started == 0 || pollsRead == frame().pollCount)
+    if (started == 0)
         return 0;
+    if (pollsRead == frame().pollCount) {
+        if (++pollsBeyond < waitingReads)
+            return 0;
+        pollsBeyond = 0;
+        gaveUp = true;
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        *event = quit;
+        return 1;
+    }
     CDemoByteReader in(demo.bytes, position);
     Uint8 type = in.u8();
     if (type != SDL_NOEVENT)

@@ -9,7 +9,10 @@
 
 // Gives the game the input of a demo in place of the real keyboard and mouse: in each frame
 // the reads of the event queue get what they got when the demo was recorded, in the same
-// order, and the mouse reads the position it had then.
+// order, and the mouse reads the position it had then. A game that goes on reading the queue
+// long after the frame's reads are used up is waiting for input the demo does not have (a
+// damaged demo, or a game changed since the recording): every hundredth such read gives it a
+// quit event, which ends any such wait and the replay with it.
 class CDemoPlayer : public CInputSource
 {
 public:
@@ -25,6 +28,8 @@ public:
     std::size_t framesPlayed() const { return started; }
     // Recorded reads of this frame the game has not made: the replay is out of step.
     Uint32 unreadPolls() const { return started ? frame().pollCount - pollsRead : 0; }
+    // The game was given a quit event because it waited for input the demo does not have.
+    bool gaveUpWaiting() const { return gaveUp; }
 
 private:
     const CDemo& demo;
@@ -32,4 +37,6 @@ private:
     std::size_t started = 0;
     std::size_t position = 0;
     Uint32 pollsRead = 0;
+    Uint32 pollsBeyond = 0;
+    bool gaveUp = false;
 };

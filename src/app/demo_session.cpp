@@ -166,10 +166,11 @@ void CDemoSession::endFrame()
         }
         return;
     }
-    if (player->unreadPolls() > 0 && !outOfStepReported) {
+    if ((player->unreadPolls() > 0 || player->gaveUpWaiting()) && !outOfStepReported) {
         outOfStepReported = true;
         warn("the replay went out of step with the demo in frame " + std::to_string(player->framesPlayed()) +
-             " (the game or its data have changed since it was recorded)");
+             (player->gaveUpWaiting() ? ": the game waited for input the demo does not have, and was closed"
+                                      : " (the game or its data have changed since it was recorded)"));
     }
     const Uint16 duration = player->frame().duration;
     clock->endFrame(duration);
@@ -178,8 +179,16 @@ void CDemoSession::endFrame()
         slowestFrameMs = realElapsed;
         slowestFrame = framesTimed;
     }
-    if (sessionMode == EMode::Play && realElapsed < waited + duration)
-        realClock.delay(waited + duration - realElapsed);
+    if (sessionMode == EMode::Play)
+        keepPace(waited + duration);
+}
+
+void CDemoSession::keepPace(Uint32 frameMs)
+{
+    // In short naps, so that Escape ends even a replay of a frame that took a minute.
+    for (Uint32 elapsed = realClock.ticks() - frameRealStart; elapsed < frameMs && !viewerStopped();
+         elapsed = realClock.ticks() - frameRealStart)
+        realClock.delay(std::min<Uint32>(frameMs - elapsed, 20));
 }
 
 void CDemoSession::finish()

@@ -63,6 +63,8 @@ private:
     void install();
     void uninstall();
     bool viewerStopped();
+    // A watched replay shows each frame for as long as it lasted when it was recorded.
+    void keepPace(Uint32 frameMs);
     void save();
     void reportSpeed() const;
     void warn(const std::string& message) const;

@@ -129,6 +129,31 @@ TEST_F(DemoInput, EventsTheReplayDoesNotReadAreCounted)
     EXPECT_EQ(player.unreadPolls(), 1u);
 }
 
+// A game waiting in a loop for a key the demo does not have (the key-binding menu) is closed
+// instead of waiting for ever; the ordinary reads that end a frame are left alone.
+TEST_F(DemoInput, AGameWaitingForInputTheDemoLacksIsClosed)
+{
+    recorder.beginFrame();
+    recorder.endFrame(20);
+    recorder.beginFrame();
+    recorder.endFrame(20);
+    CDemo demo = replayOf(recorder);
+    CDemoPlayer player(demo);
+    ASSERT_TRUE(player.beginFrame());
+    SDL_Event event;
+    for (int read = 0; read < 20; ++read)
+        EXPECT_EQ(player.pollEvent(&event), 0);
+    EXPECT_FALSE(player.gaveUpWaiting());
+    ASSERT_TRUE(player.beginFrame());
+    int reads = 1;
+    while (!player.pollEvent(&event))
+        ASSERT_LT(++reads, 1000);
+    EXPECT_EQ(event.type, SDL_QUIT);
+    EXPECT_EQ(reads, 100);
+    EXPECT_TRUE(player.gaveUpWaiting());
+    EXPECT_EQ(player.pollEvent(&event), 0);  // a loop that reads until the queue is empty ends
+}
+
 TEST_F(DemoInput, TheGameSeesEventsAsTheReplayWillGiveThemBack)
 {
     SDL_Event motion{};

@@ -275,13 +275,28 @@ TEST_F(DemoGame, TheReplayIgnoresTheRealKeyboardAndClock)
 TEST_F(DemoGame, EscapeOnTheRealKeyboardEndsTheReplay)
 {
     record(player());
-    CFakeWorld viewer(20);
-    viewer.key(4030, SDL_KEYDOWN, SDLK_ESCAPE);  // while frame 100 is on the screen
+    CFakeWorld viewer(0);  // real time passes only while the replay keeps the recorded pace
+    viewer.key(2010, SDL_KEYDOWN, SDLK_ESCAPE);  // while frame 100 is on the screen
     ::testing::internal::CaptureStderr();
     const std::string stopped = play(CDemoSession::EMode::Play, demoPath, viewer);
     EXPECT_TRUE(startsWith(stopped, "easy l1 frames=101 level=0 total=0 lives=")) << stopped;
     EXPECT_TRUE(endsWith(stopped, " unfinished\n")) << stopped;
     EXPECT_EQ(::testing::internal::GetCapturedStderr().find("zepo:"), std::string::npos);
+    EXPECT_EQ(viewer.waited, 101u * 20);
+
+    // Even a frame recorded as a minute long lets the viewer go at once.
+    CDemo demo;
+    std::string error;
+    ASSERT_TRUE(readDemoFile(demoPath, demo, error));
+    std::string bytes = demo.bytes;
+    CDemoFrame longFrame = demo.frames[10];
+    longFrame.duration = 60000;
+    putFrameFields(bytes, longFrame.pollOffset - demoFrameFieldsSize, longFrame);
+    dir.write("long.demo", bytes);
+    CFakeWorld impatient(0);
+    impatient.key(10 * 20 + 100, SDL_KEYDOWN, SDLK_ESCAPE);
+    play(CDemoSession::EMode::Play, dir.file("long.demo"), impatient);
+    EXPECT_LE(impatient.waited, 10u * 20 + 120);
 }
 
 TEST_F(DemoGame, TheReplayOfAShorterDemoEndsWithItsLastFrame)
@@ -372,6 +387,66 @@ TEST_F(DemoGame, ARecordingEndedByAnErrorIsWrittenAtExit)
     ASSERT_TRUE(readDemoFile(demoPath, demo, error)) << error;
     ASSERT_EQ(demo.frames.size(), 2u);
     EXPECT_EQ(demo.frames[1].pollCount, 1u);
+}
+
+// A state that waits for a key the way the key-binding menu does: reading the queue every 10 ms
+// until a key comes, a quit event ending the wait and the game.
+class CKeyWaitState : public CStavHry
+{
+public:
+    CKeyWaitState() : CStavHry("HRA") {}
+    void enter(CApplication* application) override
+    {
+        activate();
+        app = application;
+    }
+    void frame() override
+    {
+        for (;;) {
+            SDL_Event event;
+            while (pollEvent(&event)) {
+                if (event.type == SDL_KEYDOWN)
+                    return;
+                if (event.type == SDL_QUIT) {
+                    app->running = false;
+                    return;
+                }
+            }
+            waitTicks(10);
+        }
+    }
+    void leave() override { deactivate(); }
+
+private:
+    CApplication* app = nullptr;
+};
+
+TEST(DemoReplay, AGameWaitingForInputTheDemoLacksIsClosedNotLeftWaiting)
+{
+    TempDir dir;
+    std::string frames;
+    for (int frame = 0; frame < 5; ++frame)
+        frames += std::string(demoFrameFieldsSize, '\0');
+    const std::string path = dir.write("silent.demo", encodeDemoHeader(CDemoHeader(), 5) + frames);
+    CFakeWorld world(20);
+    CApplication app;
+    app.addState(std::make_unique<CKeyWaitState>());
+    app.demo = std::make_unique<CDemoSession>(CDemoSession::EMode::Time, path, CCommandLine(), world, world);
+    app.demo->begin();
+    app.running = true;
+    app.enterState("HRA");
+    app.switchTo("HRA");
+    ::testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStdout();
+    app.mainLoop();
+    app.shutdown();
+    ::testing::internal::GetCapturedStdout();
+    const std::string messages = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(app.running);
+    EXPECT_NE(messages.find("silent.demo: the replay went out of step with the demo in frame 1: the game waited for "
+                            "input the demo does not have, and was closed"),
+              std::string::npos)
+        << messages;
 }
 
 TEST(DemoCommandLine, AReplayTakesItsStartFromTheDemo)
