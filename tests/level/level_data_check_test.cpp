@@ -115,7 +115,8 @@ TEST_P(EverySet, ListsTheTwentyLevelsInPlayingOrder)
     EXPECT_TRUE(problems.empty()) << messages(problems);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sets, EverySet, ::testing::ValuesIn(std::vector<std::string>(levelSets, levelSets + 3)));
+INSTANTIATE_TEST_SUITE_P(Sets, EverySet, ::testing::ValuesIn(std::vector<std::string>(levelSets, levelSets + 3)),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 // ---- Broken copies: a game directory of one good level, "l3" of the set "easy", broken one way
 // at a time. It uses the game's pictures and sprite collection. ----
