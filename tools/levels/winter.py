@@ -1,5 +1,6 @@
 """What the winter levels share: one legend for the winter tiles and the season's helpers."""
-from levels.model import Actor, Generator
+from levels.model import GROUND_Y, Actor, Generator
+from levels.sprites import first_frame
 
 # One character per winter tile, the same in every winter source ("." is an empty cell).
 LEGEND = {
@@ -27,6 +28,11 @@ def top_of(row):
 def under(row):
     """The y of a row's lower edge: where something hanging under a ledge of that row starts."""
     return (row + 1) * 32
+
+
+def rising(name, x, count, start, interval):
+    """Balloons of one kind let go one after another from the ground at x."""
+    return Generator(x, GROUND_Y - first_frame(name).h, interval, start, [name] * count)
 
 
 def runners(name, count, start, interval):

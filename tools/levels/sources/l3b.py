@@ -2,13 +2,11 @@
 and pop up to throw; balloons of snowball throwers rise through the cave and water drips
 from the top of the arch."""
 from levels.model import Actor, Generator, Level, Tuning, hanging, on_ground
-from levels.winter import LEGEND, peeker_behind, under
-
-BALLOON_Y = 448 - 70        # a winter balloon let go from the cave floor
+from levels.winter import LEGEND, peeker_behind, rising, under
 
 
 def balloons(x, count, start, interval):
-    return Generator(x, BALLOON_Y, interval, start, ["WINTERBALON"] * count)
+    return rising("WINTERBALON", x, count, start, interval)
 
 
 LEVEL = Level(
@@ -81,7 +79,7 @@ LEVEL = Level(
         on_ground("KRYSTAL1", 30),
         on_ground("WINTERCLOVEK1", 150),
         on_ground("CLOVEK5", 470),
-        Actor("WINTERBALON", 230, BALLOON_Y),
+        on_ground("WINTERBALON", 230),
     ],
     generators=[Generator(396, 146, 3500, 2000, ["KAPKA"] * 30)],
     sets={

@@ -1,15 +1,14 @@
 """Winter level 6: a mountain pass guarded by two yetis at its edges, who shake avalanches of
 snowballs down on the bird. Balloons with snowball nets rise near both edges: a dropping on a
 balloon's target lets its two snowballs fall, and a yeti hit by one tumbles down for good."""
-from levels.model import Actor, Generator, Level, Tuning, hanging, on_ground
-from levels.winter import LEGEND, under
+from levels.model import Actor, Level, Tuning, hanging, on_ground
+from levels.winter import LEGEND, rising, under
 
-BALLOON_Y = 448 - 62        # a trigger balloon let go just above the ground
 LEFT_LANE, RIGHT_LANE = 150, 410    # where the balloons rise: their snowballs reach the yetis
 
 
 def balloons(x, count, start, interval):
-    return Generator(x, BALLOON_Y, interval, start, ["TRIGGERBALON"] * count)
+    return rising("TRIGGERBALON", x, count, start, interval)
 
 
 LEVEL = Level(
@@ -79,7 +78,7 @@ LEVEL = Level(
         hanging("RAMPOUCH2", 48, under(5)),
         hanging("RAMPOUCH2", 584, under(5)),
         on_ground("CLOVEK5", 260),
-        Actor("TRIGGERBALON", LEFT_LANE, BALLOON_Y),
+        on_ground("TRIGGERBALON", LEFT_LANE),
     ],
     generators=[],
     sets={

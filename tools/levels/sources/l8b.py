@@ -1,14 +1,12 @@
 """Winter level 8: a night under the aurora. A frozen waterfall stands in the middle of the
 valley with ice shelves on both sides; a gunner guards the right shelf, a yeti and the
 snowball throwers walk among the crystals and balloons rise past the ice."""
-from levels.model import Actor, Generator, Level, Tuning, hanging, on_ground
-from levels.winter import LEGEND, runners, top_of, under
-
-BALLOON_Y = 448 - 70
+from levels.model import Actor, Level, Tuning, hanging, on_ground
+from levels.winter import LEGEND, rising, runners, top_of, under
 
 
 def balloons(x, count, start, interval):
-    return Generator(x, BALLOON_Y, interval, start, ["WINTERBALON"] * count)
+    return rising("WINTERBALON", x, count, start, interval)
 
 
 LEVEL = Level(
