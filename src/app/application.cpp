@@ -79,8 +79,6 @@ void CApplication::initialise()
     sound.playMusic("LETO");
 
     CVideoOptions::instance().load();
-    if (demo)
-        demo->takeOptions();
     glSDL_ForcePlainPath(options.software);
     glSDL_SetVsync(!demo || demo->mode() != CDemoSession::EMode::Time);
     setVideoMode();
@@ -94,6 +92,8 @@ void CApplication::initialise()
     smallFont = loadFont("fontsmall2.png");
 
     highScores.load("top10.bin");
+    if (demo)
+        demo->takeSettings(highScores);
 
     CPasswordList& passwords = CPasswordList::instance();
     passwords.add("l6", "plumb");

@@ -14,6 +14,8 @@ namespace {
 
 constexpr std::size_t signatureLength = sizeof demoSignature - 1;
 constexpr std::size_t eventFieldsSize = 12;
+constexpr std::size_t highScoreEntries = 10;
+constexpr std::size_t highScoreNameLength = 51;
 
 // The fields of an event a demo keeps, whatever its type.
 struct CEventFields
@@ -142,6 +144,13 @@ bool parseHeader(CDemoByteReader& in, CDemoHeader& header, Uint32& frameCount, s
     header.seed = in.u32();
     header.levelSet = in.text(in.u8());
     header.level = in.text(in.u8());
+    const Uint8 entries = in.u8();
+    for (Uint8 entry = 0; entry < entries && entry <= highScoreEntries && !in.failed(); ++entry) {
+        CDemoHighScore score;
+        score.name = in.text(in.u8());
+        score.score = in.u32();
+        header.highScores.push_back(score);
+    }
     frameCount = in.u32();
     if (in.failed()) {
         error = "the demo ends inside its header (the file is truncated)";
@@ -160,6 +169,16 @@ bool parseHeader(CDemoByteReader& in, CDemoHeader& header, Uint32& frameCount, s
         error = "the start level's name holds characters no level name has";
         return false;
     }
+    if (entries > highScoreEntries) {
+        error = "the top-ten table holds " + std::to_string(entries) + " entries";
+        return false;
+    }
+    for (const CDemoHighScore& score : header.highScores)
+        if (score.name.size() > highScoreNameLength || score.name.find('\0') != std::string::npos) {
+            error = "a name of the top-ten table is longer than " + std::to_string(highScoreNameLength) +
+                    " bytes or holds a NUL";
+            return false;
+        }
     return true;
 }
 
@@ -201,6 +220,11 @@ std::string encodeDemoHeader(const CDemoHeader& header, Uint32 frameCount)
     appendU32(out, header.seed);
     appendText(out, header.levelSet);
     appendText(out, header.level);
+    appendU8(out, static_cast<Uint8>(header.highScores.size()));
+    for (const CDemoHighScore& score : header.highScores) {
+        appendText(out, score.name);
+        appendU32(out, score.score);
+    }
     appendU32(out, frameCount);
     return out;
 }

@@ -19,6 +19,8 @@ class CDemoByteReader;
 //   u32           seed: the tick count at start-up; it seeds rand() and starts the game clock
 //   u8 + bytes    level set asked for with --set: "", "easy", "medium" or "hard"
 //   u8 + bytes    level asked for with --level ("" for a game from the opening story)
+//   u8            number of entries of the top-ten table (top10.bin), at most 10, then for
+//                 each: u8 + bytes name (at most 51 bytes, no NUL), u32 score
 //   u32           number of frames
 // Frames, one per pass of the main loop:
 //   u16           duration in ms, not counting the waits inside the frame
@@ -36,6 +38,12 @@ constexpr const char demoSignature[] = "ZEPODEMO";
 constexpr std::size_t demoSizeLimit = std::size_t(64) << 20;
 constexpr std::size_t demoFrameFieldsSize = 11;
 
+struct CDemoHighScore
+{
+    std::string name;
+    Uint32 score = 0;
+};
+
 struct CDemoHeader
 {
     Uint32 difficulty = 0;
@@ -44,6 +52,7 @@ struct CDemoHeader
     Uint32 seed = 0;
     std::string levelSet;
     std::string level;
+    std::vector<CDemoHighScore> highScores;
 };
 
 struct CDemoFrame

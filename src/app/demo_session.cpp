@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/globals.h"
+#include "frontend/high_score_table.h"
 #include "options/options.h"
 
 namespace {
@@ -56,6 +57,8 @@ CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CComma
 {
     if (!replaying()) {
         checkWritable(path);
+        demo.header.levelSet = start.levelSet;
+        demo.header.level = start.level;
         return;
     }
     std::string reason;
@@ -70,7 +73,7 @@ CDemoSession::~CDemoSession()
     uninstall();
 }
 
-void CDemoSession::takeOptions()
+void CDemoSession::takeSettings(CHighScoreTable& highScores)
 {
     CGlobals& globals = CGlobals::instance();
     CControlOptions& keys = CControlOptions::instance();
@@ -83,6 +86,9 @@ void CDemoSession::takeOptions()
         keys.left = header.left;
         keys.right = header.right;
         keys.shoot = header.shoot;
+        highScores = CHighScoreTable();
+        for (const CDemoHighScore& score : header.highScores)
+            highScores.insert(score.name, score.score);
         return;
     }
     header.difficulty = globals.difficulty;
@@ -92,8 +98,10 @@ void CDemoSession::takeOptions()
     header.left = keys.left;
     header.right = keys.right;
     header.shoot = keys.shoot;
-    header.levelSet = start.levelSet;
-    header.level = start.level;
+    header.highScores.clear();
+    for (size_t entry = 0; entry < highScores.count(); ++entry)
+        header.highScores.push_back(
+            {highScores.entry(entry).name.substr(0, CHighScoreTable::nameFieldSize - 1), highScores.entry(entry).score});
 }
 
 Uint32 CDemoSession::begin()

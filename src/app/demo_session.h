@@ -13,6 +13,8 @@
 #include "app/demo_sdl_sources.h"
 #include "app/input.h"
 
+class CHighScoreTable;
+
 // A game recorded into a demo file (--record), replayed from one (--playdemo) or replayed as
 // fast as possible and timed (--timedemo). From start-up step 8 on it is the game's clock and
 // input: a recording passes the real keyboard through and writes it down, a replay gives the
@@ -42,9 +44,10 @@ public:
     const CCommandLine& startingPoint() const { return start; }
     const CDemoHeader& header() const { return demo.header; }
 
-    // Called once the option files are read: a recording writes down the options that change
-    // the course of the game; a replay puts the recorded ones in force instead.
-    void takeOptions();
+    // Called once the option files and the top-ten table are read: a recording writes down the
+    // options and the table, which change the course of the game (the keys, the difficulty, the
+    // hints, whether a score enters the table); a replay puts the recorded ones in force instead.
+    void takeSettings(CHighScoreTable& highScores);
     // Start-up step 8: installs the demo clock and input and gives the seed for rand().
     Uint32 begin();
     // Each pass of the main loop. beginFrame answers false when a replay is over: the demo has

@@ -55,6 +55,7 @@ CDemoHeader sampleHeader()
     header.seed = 0xC0FFEE;
     header.levelSet = "medium";
     header.level = "l1b";
+    header.highScores = {{"Ema", 5000}, {std::string(51, 'x'), 7}};
     return header;
 }
 
@@ -92,6 +93,10 @@ TEST(DemoFile, KeepsTheHeaderAndFindsEveryFrame)
     EXPECT_EQ(header.seed, 0xC0FFEEu);
     EXPECT_EQ(header.levelSet, "medium");
     EXPECT_EQ(header.level, "l1b");
+    ASSERT_EQ(header.highScores.size(), 2u);
+    EXPECT_EQ(header.highScores[0].name, "Ema");
+    EXPECT_EQ(header.highScores[0].score, 5000u);
+    EXPECT_EQ(header.highScores[1].name, std::string(51, 'x'));
     ASSERT_EQ(demo.frames.size(), 3u);
     EXPECT_EQ(demo.frames[0].duration, 17);
     EXPECT_EQ(demo.frames[0].pollCount, 2u);
@@ -204,6 +209,14 @@ TEST(DemoFile, RejectsHeadersWithImpossibleValues)
     std::string hints = encodeDemoHeader(sampleHeader(), 0);
     hints[14] = 2;  // after the signature, the version and the difficulty
     EXPECT_EQ(parseError(hints), "hints switch 2 is not 0 or 1");
+
+    header = sampleHeader();
+    header.highScores.assign(11, CDemoHighScore{"Ema", 1});
+    EXPECT_EQ(parseError(encodeDemoHeader(header, 0)), "the top-ten table holds 11 entries");
+    header.highScores.assign(1, CDemoHighScore{std::string(52, 'x'), 1});
+    EXPECT_EQ(parseError(encodeDemoHeader(header, 0)), "a name of the top-ten table is longer than 51 bytes or holds a NUL");
+    header.highScores.assign(1, CDemoHighScore{std::string("E\0a", 3), 1});
+    EXPECT_EQ(parseError(encodeDemoHeader(header, 0)), "a name of the top-ten table is longer than 51 bytes or holds a NUL");
 }
 
 TEST(DemoFile, TellsWhereAFileIsCutShort)
@@ -298,7 +311,7 @@ TEST(DemoFile, SurvivesEveryByteFlipAndTruncation)
 TEST(DemoFileDeathTest, ABadDemoEndsTheProgramWithItsReason)
 {
     TempDir dir;
-    const std::string truncated = dir.write("short.demo", sampleDemo().substr(0, 60));
+    const std::string truncated = dir.write("short.demo", sampleDemo().substr(0, 130));
     const std::string newer = dir.write("newer.demo", std::string("ZEPODEMO") + char(9) + char(0));
     CCommandLine commandLine;
     EXPECT_EXIT({ CDemoSession session(CDemoSession::EMode::Play, truncated, commandLine); }, ::testing::ExitedWithCode(2),

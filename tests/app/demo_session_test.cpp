@@ -18,6 +18,7 @@
 #include "frontend/password_list.h"
 #include "frontend/stav_pauza.h"
 #include "game/stav_hra.h"
+#include "frontend/high_score_table.h"
 #include "gfx/font.h"
 #include "gfx/video.h"
 #include "options/options.h"
@@ -197,8 +198,8 @@ protected:
         app.addState(std::make_unique<CStavHry_Pauza>());
         app.demo = std::make_unique<CDemoSession>(mode, demoPath, CCommandLine(), world, world);
         app.stats = std::make_unique<CStatDump>(statsPath);
-        app.demo->takeOptions();
         std::srand(app.demo->begin());
+        app.demo->takeSettings(app.highScores);
         app.running = true;
         for (const char* name : {"INTRO", "OUTRO", "PAUZA", "ENTERTOP10", "TIP"})
             app.enterState(name);
@@ -320,27 +321,37 @@ TEST_F(DemoGame, TheReplayOfAShorterDemoEndsWithItsLastFrame)
     EXPECT_TRUE(endsWith(stopped, " unfinished\n")) << stopped;
 }
 
-TEST_F(DemoGame, TheHeaderCarriesTheOptionsThatChangeTheGame)
+TEST_F(DemoGame, TheHeaderCarriesTheSettingsThatChangeTheGame)
 {
     CControlOptions& keys = CControlOptions::instance();
     keys.right = SDLK_RIGHT;
     globals.setDifficulty(1);
     globals.hints = true;
+    CHighScoreTable recorded;
+    recorded.insert("Ema", 5000);
+    recorded.insert("Ota", 300);
     {
         CDemoSession recording(CDemoSession::EMode::Record, demoPath, CCommandLine());
-        recording.takeOptions();
         recording.begin();
+        recording.takeSettings(recorded);
         recording.finish();
     }
     defaultKeys();
     globals.setDifficulty(2);
     globals.hints = false;
+    CHighScoreTable local;  // this machine's table: a score of 400 would not enter it
+    for (int entry = 0; entry < 10; ++entry)
+        local.insert("Mistr", 9000);
     CDemoSession replay(CDemoSession::EMode::Time, demoPath, CCommandLine());
-    replay.takeOptions();
+    replay.takeSettings(local);
     EXPECT_EQ(keys.right, SDLK_RIGHT);
     EXPECT_EQ(globals.difficulty, 1u);
     EXPECT_EQ(globals.levelSet, "medium");
     EXPECT_TRUE(globals.hints);
+    ASSERT_EQ(local.count(), 2u);
+    EXPECT_EQ(local.entry(0).name, "Ema");
+    EXPECT_EQ(local.entry(1).score, 300u);
+    EXPECT_TRUE(local.qualifies(400));
 }
 
 TEST_F(DemoGame, AReplayStartsWhereTheRecordingStarted)
@@ -351,7 +362,6 @@ TEST_F(DemoGame, AReplayStartsWhereTheRecordingStarted)
     {
         CFakeWorld world(20);
         CDemoSession recording(CDemoSession::EMode::Record, demoPath, warp, world, world);
-        recording.takeOptions();
         EXPECT_EQ(recording.begin(), 20u);  // the seed is the tick count at start-up
         recording.finish();
     }
@@ -371,7 +381,6 @@ TEST_F(DemoGame, ARecordingEndedByAnErrorIsWrittenAtExit)
             CFakeWorld world(20);
             world.key(0, SDL_KEYDOWN, SDLK_x);
             CDemoSession recording(CDemoSession::EMode::Record, demoPath, CCommandLine(), world, world);
-            recording.takeOptions();
             recording.begin();
             recording.beginFrame();
             recording.endFrame();

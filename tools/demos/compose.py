@@ -11,6 +11,7 @@ A script is a text file, one command a line, '#' starts a comment. Frames count 
     difficulty N              the difficulty of video.cfg (default: that of the set)
     hints 0|1                 the hints switch (default 0: no hint window waits for a key)
     keys UP DOWN LEFT RIGHT SHOOT   the control keys (default w s a d space)
+    highscore SCORE NAME      an entry of the top-ten table the game starts with (default: none)
     frames N                  the demo's length; the replay ends after its last frame
     duration MS               the duration of every frame (default 20)
     at F duration MS          the duration of frame F and of the frames after it
@@ -69,6 +70,7 @@ class Demo:
         self.difficulty = None
         self.hints = 0
         self.keys = [ord("w"), ord("s"), ord("a"), ord("d"), 32]
+        self.high_scores = []  # (name, score) in table order
         self.frames = None
         self.duration = 20
         self.durations = {}   # frame -> duration from that frame on
@@ -102,6 +104,9 @@ class Demo:
         out += struct.pack("<I", self.seed)
         for text in (self.level_set, self.level):
             out += struct.pack("<B", len(text)) + text.encode("ascii")
+        out += struct.pack("<B", len(self.high_scores))
+        for name, score in self.high_scores:
+            out += struct.pack("<B", len(name)) + name.encode("latin-1") + struct.pack("<I", score)
         out += struct.pack("<I", self.frames)
         duration, mouse = self.duration, (0, 0)
         for frame in range(self.frames):
@@ -170,6 +175,12 @@ def parse(text):
                 demo.hints = int(args[0])
             elif command == "keys" and len(args) == 5:
                 demo.keys = [key_code(name) for name in args]
+            elif command == "highscore" and len(args) >= 2:
+                name = " ".join(args[1:])
+                if len(demo.high_scores) == 10 or len(name) > 51:
+                    raise ScriptError("the top-ten table takes ten names of at most 51 characters")
+                demo.high_scores.append((name, number(args[0], "score")))
+                demo.high_scores.sort(key=lambda entry: -entry[1])
             elif command == "frames" and len(args) == 1:
                 demo.frames = number(args[0], "frame count")
             elif command == "duration" and len(args) == 1:
