@@ -86,7 +86,7 @@ LEVEL = Level(
         "medium": Tuning(score=2400, time=80000, max_wind=35,
                          actors=[on_ground("CLOVEK6", 220)],
                          generators=[hail(330, 20000, 5000)]),
-        "hard": Tuning(score=3200, time=80000, max_wind=45,
+        "hard": Tuning(score=3300, time=80000, max_wind=45,
                        actors=[on_ground("CLOVEK6", 220), on_ground("WINTERCLOVEK1", 440)],
                        generators=[hail(330, 18000, 4000, showers=3), hail(430, 10000, 5000)]),
     },

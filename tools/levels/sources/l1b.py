@@ -78,7 +78,7 @@ LEVEL = Level(
         "easy": Tuning(score=1200, time=80000, max_wind=20),
         "medium": Tuning(score=1800, time=80000, max_wind=30,
                          actors=[on_ground("WINTERCLOVEK1", 260)]),
-        "hard": Tuning(score=2500, time=75000, max_wind=40,
+        "hard": Tuning(score=2800, time=75000, max_wind=40,
                        actors=[on_ground("WINTERCLOVEK1", 260), on_ground("CLOVEK5", 520)]),
     },
     hint="Zima! Lide tu po tobe hazi snehove koule, vyletuji vysoko a pak padaji.|"

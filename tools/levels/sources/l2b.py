@@ -82,7 +82,7 @@ LEVEL = Level(
         "easy": Tuning(score=1300, time=80000, max_wind=20),
         "medium": Tuning(score=1900, time=80000, max_wind=30,
                          actors=[on_ground("CLOVEK5", 450), hanging("RAMPOUCH1", 580, CABIN_EAVES)]),
-        "hard": Tuning(score=2600, time=80000, max_wind=40,
+        "hard": Tuning(score=2900, time=80000, max_wind=40,
                        actors=[on_ground("CLOVEK5", 450), on_ground("WINTERCLOVEK1", 380),
                                hanging("RAMPOUCH1", 580, CABIN_EAVES),
                                hanging("RAMPOUCH2", 84, HOUSE_EAVES)]),

@@ -88,7 +88,7 @@ LEVEL = Level(
         "medium": Tuning(score=2000, time=80000, max_wind=30,
                          actors=[on_ground("WINTERCLOVEK1", 300)],
                          generators=[balloons(380, 4, 10000, 16000)]),
-        "hard": Tuning(score=2800, time=80000, max_wind=40,
+        "hard": Tuning(score=2900, time=80000, max_wind=40,
                        actors=[on_ground("WINTERCLOVEK1", 300), peeker_behind(12, 370)],
                        generators=[balloons(380, 5, 8000, 13000), balloons(250, 4, 16000, 15000)]),
     },

@@ -89,7 +89,7 @@ LEVEL = Level(
         "medium": Tuning(score=2000, time=80000, max_wind=30,
                          actors=[on_ground("CLOVEK6", 330)],
                          generators=[snow_off_branch(568, 372, 9000, 6000, 12)]),
-        "hard": Tuning(score=2800, time=80000, max_wind=40,
+        "hard": Tuning(score=3000, time=80000, max_wind=40,
                        actors=[on_ground("CLOVEK6", 330), on_ground("CLOVEK5", 540),
                                on_ground("WINTERKANON2", 476, ground=PLATFORM)],
                        generators=[snow_off_branch(568, 372, 9000, 5000, 15),

@@ -85,7 +85,7 @@ LEVEL = Level(
         "easy": Tuning(score=1500, time=80000, max_wind=20),
         "medium": Tuning(score=2200, time=80000, max_wind=30,
                          actors=[on_ground("WINTERCLOVEK1", 470), hanging("RAMPOUCH2", 600, AWNING)]),
-        "hard": Tuning(score=3000, time=80000, max_wind=40,
+        "hard": Tuning(score=3100, time=80000, max_wind=40,
                        actors=[on_ground("WINTERCLOVEK1", 470), on_ground("CLOVEK6", 520),
                                hanging("RAMPOUCH2", 600, AWNING), hanging("RAMPOUCH2", 62, AWNING)]),
     },

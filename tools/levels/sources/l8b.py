@@ -90,7 +90,7 @@ LEVEL = Level(
         "medium": Tuning(score=2100, time=85000, max_wind=35,
                          actors=[on_ground("CLOVEK5", 500)],
                          generators=[balloons(500, 4, 10000, 18000)]),
-        "hard": Tuning(score=2900, time=85000, max_wind=45,
+        "hard": Tuning(score=3000, time=85000, max_wind=45,
                        actors=[on_ground("CLOVEK5", 500), hanging("RAMPOUCH2", 396, under(8))],
                        generators=[balloons(500, 5, 8000, 14000), balloons(110, 3, 20000, 20000)]),
     },

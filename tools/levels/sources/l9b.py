@@ -81,9 +81,9 @@ LEVEL = Level(
     generators=[],
     sets={
         "easy": Tuning(score=1700, time=85000, max_wind=25),
-        "medium": Tuning(score=2500, time=85000, max_wind=35,
+        "medium": Tuning(score=2500, time=80000, max_wind=35,
                          actors=[on_ground("CLOVEK5", 260), Actor("SPOT", 440, 170)]),
-        "hard": Tuning(score=3400, time=85000, max_wind=45,
+        "hard": Tuning(score=3400, time=75000, max_wind=45,
                        actors=[on_ground("CLOVEK5", 260), on_ground("CLOVEK6", 540),
                                Actor("SPOT", 440, 170), Actor("SPOT", 180, 150)]),
     },
