@@ -119,6 +119,25 @@ class Demo:
         return bytes(out)
 
 
+def first_frames(data, count):
+    """The demo cut after its first count frames (a replay of it ends there)."""
+    at = len(SIGNATURE) + 2 + 4 + 1 + 10 + 4
+    for _ in range(2):                       # level set, level
+        at += 1 + data[at]
+    entries, at = data[at], at + 1
+    for _ in range(entries):                 # top-ten table
+        at += 1 + data[at] + 4
+    total = struct.unpack_from("<I", data, at)[0]
+    frames_at = at + 4
+    at = frames_at
+    for _ in range(min(count, total)):
+        polls = struct.unpack_from("<I", data, at + 7)[0]
+        at += 11
+        for _ in range(polls):
+            at += 1 if data[at] == 0 else 13
+    return data[:frames_at - 4] + struct.pack("<I", min(count, total)) + data[frames_at:at]
+
+
 def number(text, what):
     try:
         value = int(text, 0)
