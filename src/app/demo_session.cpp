@@ -12,8 +12,8 @@
 
 namespace {
 
-// The longest header: two names of 255 bytes each.
-constexpr std::size_t headerRoom = 1024;
+// More than the longest header (two names of 255 bytes, ten entries of the top-ten table).
+constexpr std::size_t headerRoom = 2048;
 
 [[noreturn]] void badDemoFile(const std::string& path, const std::string& reason)
 {
@@ -154,7 +154,7 @@ bool CDemoSession::beginFrame()
         recorder->beginFrame();
     clock->beginFrame();
     frameRealStart = realClock.ticks();
-    if (framesTimed == 0)
+    if (player && framesTimed == 0)
         timingStart = frameRealStart;
     return true;
 }

@@ -42,7 +42,6 @@ public:
     // Where the game starts: --set and --level of the command line when recording, the demo's
     // when replaying.
     const CCommandLine& startingPoint() const { return start; }
-    const CDemoHeader& header() const { return demo.header; }
 
     // Called once the option files and the top-ten table are read: a recording writes down the
     // options and the table, which change the course of the game (the keys, the difficulty, the
