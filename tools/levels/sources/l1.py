@@ -79,8 +79,8 @@ LEVEL = Level(
     generators=[from_left("DOG", 1, 6000, 0)],
     sets={
         "easy": Tuning(score=600, time=90000, max_wind=20),
-        "medium": Tuning(score=900, time=80000, max_wind=30),
-        "hard": Tuning(score=1300, time=70000, max_wind=40, actors=[on_ground("CLOVEK1", 280)]),
+        "medium": Tuning(score=1100, time=80000, max_wind=30),
+        "hard": Tuning(score=2000, time=70000, max_wind=40, actors=[on_ground("CLOVEK1", 280)]),
     },
     hint=("Ahoj! Letis klavesami w, a, d, s,|"
           "bobky shazujes mezernikem.|"

@@ -72,9 +72,9 @@ LEVEL = Level(
     generators=[],
     sets={
         "easy": Tuning(score=5000, time=90000, max_wind=20),
-        "medium": Tuning(score=7000, time=85000, max_wind=30,
+        "medium": Tuning(score=9000, time=85000, max_wind=30,
                          actors=[Actor("PADAKSTIT", 120, -700)]),
-        "hard": Tuning(score=9000, time=80000, max_wind=40,
+        "hard": Tuning(score=13000, time=80000, max_wind=40,
                        actors=[on_ground("KANON", 20, ground=224),
                                on_ground("KANON", 588, ground=224)]),
     },

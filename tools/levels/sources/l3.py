@@ -90,10 +90,10 @@ LEVEL = Level(
     sets={
         "easy": Tuning(score=1000, time=90000, max_wind=20,
                        generators=[guards(3000, 30), balloons(24000, 3)]),
-        "medium": Tuning(score=1500, time=85000, max_wind=30,
+        "medium": Tuning(score=1600, time=85000, max_wind=30,
                          actors=[on_ground("CLOVEK2", 560)],
                          generators=[guards(2200, 40), balloons(17000, 5)]),
-        "hard": Tuning(score=2100, time=80000, max_wind=45,
+        "hard": Tuning(score=2400, time=80000, max_wind=45,
                        actors=[on_ground("CLOVEK2", 560), on_ground("CLOVEK3", 80)],
                        generators=[guards(1500, 56), balloons(12000, 6, start=5000)]),
     },

@@ -80,9 +80,9 @@ LEVEL = Level(
     sets={
         "easy": Tuning(score=3000, time=60000, max_wind=20,
                        generators=[planes(84, 4, 15000, 4000)]),
-        "medium": Tuning(score=5000, time=65000, max_wind=30,
+        "medium": Tuning(score=7000, time=65000, max_wind=30,
                          generators=[planes(84, 5, 12000, 4000)]),
-        "hard": Tuning(score=8000, time=70000, max_wind=40,
+        "hard": Tuning(score=12000, time=70000, max_wind=40,
                        generators=[planes(84, 4, 16000, 3000), planes(176, 3, 16000, 11000)]),
     },
     hint=("Letadla shazuji vajicka. Chytej|"

@@ -85,9 +85,9 @@ LEVEL = Level(
     generators=[from_left("PIG", 3, 5000, 1400)],
     sets={
         "easy": Tuning(score=1100, time=90000, max_wind=20, generators=[gliders(3, 24000)]),
-        "medium": Tuning(score=1600, time=85000, max_wind=30,
+        "medium": Tuning(score=1700, time=85000, max_wind=30,
                          actors=[on_ground("CLOVEK4", 320)], generators=[gliders(4, 18000)]),
-        "hard": Tuning(score=2200, time=80000, max_wind=45,
+        "hard": Tuning(score=2400, time=80000, max_wind=45,
                        actors=[on_ground("CLOVEK4", 320), on_ground("KUL", 330)],
                        generators=[gliders(6, 12000, start=6000)]),
     },

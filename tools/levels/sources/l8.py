@@ -1,13 +1,21 @@
 """Level 8: the canyon at sunset. Weasels run through the canyon floor with stolen eggs (250 a
 hit); vultures take off from the cliffs and hunt the bird, and the golden one bombs it with
-balls whenever it gets above it. Neither vulture minds droppings. A crate of droppings comes
-down on a parachute in the middle of the level."""
-from levels.model import Actor, Level, Tuning, on_ground
+balls whenever it gets above it (on easy it comes only later). Neither vulture minds droppings.
+A crate of droppings comes down on a parachute in the middle of the level."""
+from levels.model import Actor, Generator, Level, Tuning, on_ground
 from levels.summer import DESERT, from_left
+
+
+GOLDEN = on_ground("GOLDENSUP", 540, ground=160)       # on the right-hand cliff
 
 
 def thieves(count, interval):
     return from_left("EGGRUNNER", count, 2500, interval)
+
+
+def late_golden(start):
+    """The golden vulture flies in from beyond the right edge later in the level."""
+    return Generator(650, 120, 0, start, ["GOLDENSUP"])
 
 
 LEVEL = Level(
@@ -77,18 +85,15 @@ LEVEL = Level(
         on_ground("DFLOWER1", 350),
         on_ground("DFLOWER4", 560),
         on_ground("SUP", 0, ground=224),
-        on_ground("GOLDENSUP", 500, ground=160),
-        Actor("PADAKBOBKY", 250, -1000),
+        Actor("PADAKBOBKY", 250, -1300),
     ],
     generators=[],
     sets={
-        "easy": Tuning(score=1250, time=80000, max_wind=20, generators=[thieves(16, 4500)]),
-        "medium": Tuning(score=1750, time=80000, max_wind=35,
-                         actors=[on_ground("SUP", 570, ground=160)],
-                         generators=[thieves(20, 3800)]),
-        "hard": Tuning(score=2250, time=75000, max_wind=45,
-                       actors=[on_ground("SUP", 570, ground=160),
-                               on_ground("GOLDENSUP", 64, ground=224)],
+        "easy": Tuning(score=1250, time=70000, max_wind=20,
+                       generators=[thieves(15, 4500), late_golden(40000)]),
+        "medium": Tuning(score=1900, time=60000, max_wind=35, actors=[GOLDEN],
+                         generators=[thieves(16, 3800)]),
+        "hard": Tuning(score=2500, time=70000, max_wind=45, actors=[GOLDEN],
                        generators=[thieves(22, 3200)]),
     },
     hint=("Lasicky kradou vejce, trefena|"

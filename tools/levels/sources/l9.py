@@ -1,16 +1,24 @@
 """Level 9: the rescue under the volcano. No bird to fly: little birds cross the hot valley and
 faint from the heat one after another; the player carries the water can, pours it on the birds
 lying on the ground before they overheat, and refills it at the cauldron when it runs dry.
-The volcano spits rocks, and the campfires drink any water poured on them."""
+At the very end a whole flock comes over. The volcano spits rocks, and the campfires drink any
+water poured on them."""
 from levels.model import Actor, Generator, Level, Tuning, on_ground
 from levels.summer import DESERT
 
 CRATER = (342, 196)
 
 
-def stream(y):
-    """The birds' flight line: they come from just beyond the left edge at this height."""
-    return [Actor("BIRDGENERATOR2", -40, y), Actor("BONUSDIDUDO", -40, y)]
+HIGH, LOW = 96, 150           # the two flight lines, below the heads-up display
+FLOCK_BEFORE_END = 9000       # the flock's birds cannot overheat in the time that is left
+
+
+def birds(time, high_every, low_every):
+    """Little birds in from just beyond the left edge on two flight lines, one after another
+    at steady paces, and at the end a flock with a rhythm of its own."""
+    return [Generator(-40, HIGH, high_every, 1000, ["BONUSDIDUDO"] * (time // high_every)),
+            Generator(-40, LOW, low_every, 2500, ["BONUSDIDUDO"] * (time // low_every)),
+            Generator(-40, HIGH, 0, time - FLOCK_BEFORE_END, ["BIRDGENERATOR2"])]
 
 
 LEVEL = Level(
@@ -75,19 +83,18 @@ LEVEL = Level(
     legend=DESERT,
     actors=[
         on_ground("NOSIC", 200),
-        on_ground("PLAMEN", 6),
-        on_ground("PLAMEN", 436),
+        on_ground("PLAMEN", 470),
+        on_ground("KAKTUS2", 528),
         on_ground("PLAMEN", 604),
-        on_ground("KAKTUS2", 470),
     ],
     generators=[Generator(*CRATER, 2600, 3000, ["DKOULE", "KAMEN2", "KAMEN2"] * 8)],
     sets={
-        "easy": Tuning(score=0, time=40000, max_wind=20,
-                       actors=[on_ground("KOTEL", 380)] + stream(90)),
-        "medium": Tuning(score=0, time=50000, max_wind=30,
-                         actors=[on_ground("KOTEL", 500)] + stream(130)),
-        "hard": Tuning(score=0, time=60000, max_wind=40,
-                       actors=[on_ground("KOTEL", 560)] + stream(170)),
+        "easy": Tuning(score=0, time=35000, max_wind=20, actors=[on_ground("KOTEL", 16)],
+                       generators=birds(35000, 5200, 7300)),
+        "medium": Tuning(score=0, time=40000, max_wind=30, actors=[on_ground("KOTEL", 16)],
+                         generators=birds(40000, 4100, 5700)),
+        "hard": Tuning(score=0, time=45000, max_wind=40, actors=[on_ground("KOTEL", 410)],
+                       generators=birds(45000, 3300, 4700)),
     },
     hint=("Dnes nelitas, nosis vodu!|"
           "Chodis klavesami a, d.|"
