@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "frontend/high_score_table.h"
+#include "options/option_file.h"
 #include "options/options.h"
 
 namespace {
@@ -109,6 +110,7 @@ Uint32 CDemoSession::begin()
     if (replaying()) {
         clock = std::make_unique<CDemoClock>(realClock, demo.header.seed, sessionMode == EMode::Play);
         player = std::make_unique<CDemoPlayer>(demo);
+        keepPlayerFiles(true);
     } else {
         demo.header.seed = realClock.ticks();
         clock = std::make_unique<CDemoClock>(realClock, demo.header.seed, true);

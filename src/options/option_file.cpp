@@ -3,6 +3,17 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+bool playerFilesKept = false;
+
+}
+
+void keepPlayerFiles(bool keep)
+{
+    playerFilesKept = keep;
+}
+
 void readOptionFile(const std::string& path,
                     const std::function<void(const std::string& keyword, int value)>& apply)
 {
@@ -26,6 +37,8 @@ void readOptionFile(const std::string& path,
 
 bool writeOptionFile(const std::string& path, const std::string& contents)
 {
+    if (playerFilesKept)
+        return true;
     const std::string temporary = path + ".tmp";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)

@@ -15,3 +15,7 @@ void readOptionFile(const std::string& path,
 // so that a crash or a full disk never leaves a half-written file. Returns false when the file
 // could not be written (the old file, if any, is then left untouched).
 bool writeOptionFile(const std::string& path, const std::string& contents);
+
+// While a recorded game is replayed, the player's own files (options, top ten) are left as they
+// are: the replayed game's saves are skipped, answering as a successful save did in the recording.
+void keepPlayerFiles(bool keep);

@@ -130,6 +130,20 @@ TEST_F(OptionFiles, ControlsRoundTrip)
     EXPECT_EQ(reread.shoot, SDLK_RETURN);
 }
 
+TEST_F(OptionFiles, AReplayLeavesThePlayersFilesAlone)
+{
+    dir.write("audio.cfg", "SOUND 0\nMUSIC 0");
+    keepPlayerFiles(true);
+    audio.setSound(true);
+    EXPECT_TRUE(audio.save());
+    EXPECT_TRUE(controls.save("controls.cfg"));
+    keepPlayerFiles(false);
+    EXPECT_EQ(readFile("audio.cfg"), "SOUND 0\nMUSIC 0");
+    EXPECT_FALSE(fileExists("controls.cfg"));
+    EXPECT_TRUE(audio.save());
+    EXPECT_EQ(readFile("audio.cfg"), "SOUND 1\nMUSIC 1");
+}
+
 TEST_F(OptionFiles, AFileThatCannotBeWrittenLeavesTheOldOne)
 {
     dir.write("sub/audio.cfg", "SOUND 0\nMUSIC 0");
