@@ -1,15 +1,20 @@
 """Helpers for the end-to-end tests: run the real game in the virtual X server that
 xvfb-run started, find its window, send keys, take screenshots and close it."""
 import os
+import select
 import shutil
 import subprocess
 import tempfile
 import time
 
+import numpy as np
+from PIL import ImageGrab
+
 ZEPO_BIN = os.environ["ZEPO_BIN"]
 XCLOSE = os.environ["ZEPO_XCLOSE"]
 GAME_DIR = os.environ["ZEPO_GAME_DIR"]
 WRITTEN_FILES = ("audio.cfg", "video.cfg", "controls.cfg", "top10.bin")
+_claimed_windows = set()
 
 
 def fail(message):
@@ -67,12 +72,14 @@ class Game:
                      % (self.process.returncode, err.decode(errors="replace")))
             found = subprocess.run(["xdotool", "search", "--name", "Z.E.P.O."],
                                    capture_output=True, text=True)
-            ids = found.stdout.split()
+            ids = [i for i in found.stdout.split() if i not in _claimed_windows]
             if ids:
                 self.window = ids[0]
+                _claimed_windows.add(self.window)
                 return self.window
             time.sleep(0.2)
-        fail("no window titled Z.E.P.O. appeared")
+        fail("no window titled Z.E.P.O. appeared (found %r, taken by other games %s)"
+             % (found.stdout + found.stderr, sorted(_claimed_windows)))
 
     def key(self, *keys, delay_ms=60):
         for k in keys:
@@ -93,6 +100,20 @@ class Game:
         subprocess.run(["import", "-window", "root", target], check=True)
         return target
 
+    def grab(self):
+        """The game's window as it is now, as an RGB array (int16, like screen_match.load), and
+        the moment it was taken (time.time())."""
+        if not hasattr(self, "frame"):
+            shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", self.window],
+                                   capture_output=True, text=True, check=True).stdout
+            v = dict(line.split("=", 1) for line in shell.split() if "=" in line)
+            x, y = int(v["X"]), int(v["Y"])
+            self.frame = (x, y, x + int(v["WIDTH"]), y + int(v["HEIGHT"]))
+        before = time.time()
+        picture = ImageGrab.grab(bbox=self.frame, xdisplay=os.environ.get("DISPLAY"))
+        taken = (before + time.time()) / 2
+        return np.asarray(picture.convert("RGB"), dtype=np.int16), taken
+
     def close(self):
         subprocess.run([XCLOSE, self.window], check=True)
 
@@ -111,5 +132,64 @@ class Game:
         if self.process.poll() is None:
             self.process.kill()
             self.process.communicate()
+        _claimed_windows.discard(self.window)
         if not os.environ.get("ZEPO_E2E_KEEP"):
             shutil.rmtree(self.workdir, ignore_errors=True)
+
+
+def start_game(*args, attempts=3, **kwargs):
+    """A Game (arguments as for Game) whose window has shown. A start that shows no window, as
+    happens now and then on a busy machine, is tried again."""
+    for attempt in range(attempts):
+        game = Game(*args, **kwargs)
+        try:
+            game.wait_window()
+            return game
+        except AssertionError as refused:
+            game.cleanup()
+            if attempt == attempts - 1:
+                raise
+            print("the game showed no window, starting it again: %s" % refused, flush=True)
+
+
+class VirtualScreen:
+    """A virtual X server of the script's own, big enough to show several games side by side;
+    everything the script starts afterwards draws on it. A server that does not come up is
+    started again."""
+
+    def __init__(self, width, height, attempts=3):
+        for _ in range(attempts):
+            ready, announce = os.pipe()
+            self.process = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(announce), "-screen", "0", "%dx%dx24" % (width, height),
+                 "-nolisten", "tcp"], pass_fds=(announce,),
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(announce)
+            number = b""
+            deadline = time.time() + 15
+            while not number.endswith(b"\n") and time.time() < deadline:
+                if select.select([ready], [], [], 0.5)[0]:
+                    chunk = os.read(ready, 16)
+                    if not chunk:
+                        break
+                    number += chunk
+            os.close(ready)
+            if number.endswith(b"\n"):
+                display = ":" + number.decode().strip()
+                for _ in range(10):
+                    if subprocess.run(["xdotool", "getdisplaygeometry"], env=dict(os.environ, DISPLAY=display),
+                                      capture_output=True).returncode == 0:
+                        os.environ["DISPLAY"] = display
+                        return
+                    time.sleep(0.5)
+            self.close()
+        fail("no virtual X server of %dx%d came up" % (width, height))
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
