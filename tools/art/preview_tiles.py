@@ -142,11 +142,11 @@ def parse(layout, legend):
 
 
 def mockup(context, background):
-    spec = MOCKUPS[context]
+    layout = MOCKUPS[context]
     pics = tiles.pictures(context)
     scene = background.convert("RGBA").resize((640, 480))
     for layer in ("back", "decor", "front"):
-        for (col, row), name in parse(spec.get(layer, []), spec["legend"]).items():
+        for (col, row), name in parse(layout.get(layer, []), layout["legend"]).items():
             pic = pics[name]
             scene.alpha_composite(pic, (col * 32, row * 32))
     return scene.convert("RGB")

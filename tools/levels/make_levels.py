@@ -2,7 +2,7 @@
 
     /usr/bin/python3 tools/levels/make_levels.py [--out GAME_DIR]
 
-Writing into the repository's game directory also refreshes tools/levels/TUNING.md.
+Writing into the repository's game directory also refreshes the tuning tables of the README.
 """
 import argparse
 import importlib
