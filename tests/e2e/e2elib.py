@@ -154,15 +154,16 @@ def start_game(*args, attempts=3, **kwargs):
 
 class VirtualScreen:
     """A virtual X server of the script's own, big enough to show several games side by side;
-    everything the script starts afterwards draws on it. A server that does not come up is
-    started again."""
+    everything the script starts afterwards draws on it. It does not reset when its last client
+    leaves (a reset refuses the games and xdotool calls that connect meanwhile). A server that
+    does not come up is started again."""
 
     def __init__(self, width, height, attempts=3):
         for _ in range(attempts):
             ready, announce = os.pipe()
             self.process = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(announce), "-screen", "0", "%dx%dx24" % (width, height),
-                 "-nolisten", "tcp"], pass_fds=(announce,),
+                 "-nolisten", "tcp", "-noreset"], pass_fds=(announce,),
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             os.close(announce)
             number = b""
