@@ -66,6 +66,13 @@ TEST_F(OptionFiles, WritesTheExactBytes)
     EXPECT_FALSE(fileExists("controls.cfg.tmp"));
 }
 
+TEST_F(OptionFiles, TheBuiltInDefaultsAreTheDefaultFiles)
+{
+    EXPECT_EQ(audioOptionsText(CAudioOptions()), "SOUND 1\nMUSIC 1");
+    EXPECT_EQ(controlOptionsText(CControlOptions()), "LEFT 97\nRIGHT 100\nUP 119\nDOWN 115\nSHOOT 32");
+    EXPECT_FALSE(CVideoOptions().getFullscreen());
+}
+
 TEST_F(OptionFiles, MissingFilesKeepTheDefaults)
 {
     audio.load();
@@ -102,6 +109,16 @@ TEST_F(OptionFiles, ValuesInHexOctalAndNonZero)
 
 TEST_F(OptionFiles, StrangeLinesAreIgnored)
 {
+    dir.write("audio.cfg", "sound 0\nmusic 0\nSound 0");
+    audio.load();
+    EXPECT_TRUE(audio.getSound());    // keywords count only in capitals
+    EXPECT_TRUE(audio.getMusic());
+    dir.write("video.cfg", "fullscreen 1\ndif 2\nhints 0\n");
+    video.load();
+    EXPECT_FALSE(video.getFullscreen());
+    EXPECT_EQ(globals.difficulty, 0u);
+    EXPECT_TRUE(globals.hints);
+
     dir.write("audio.cfg", "sound 0\n\n   \nMUSIC\nSOUNDX 0\nMUSIC abc\nSOUND 0");
     audio.load();
     EXPECT_FALSE(audio.getSound());   // only the last, well-formed SOUND line counts
