@@ -161,6 +161,10 @@ bool parseHeader(CDemoByteReader& in, CDemoHeader& header, Uint32& frameCount, s
         return false;
     }
     header.hints = hints != 0;
+    if (header.difficulty > 2) {
+        error = "difficulty " + std::to_string(header.difficulty) + " is not 0, 1 or 2";
+        return false;
+    }
     if (!isLevelSet(header.levelSet)) {
         error = "the level set is not easy, medium or hard";
         return false;
@@ -335,5 +339,5 @@ bool readDemoFile(const std::string& path, CDemo& demo, std::string& error)
 bool writeDemoFile(const std::string& path, const CDemoHeader& header, Uint32 frameCount,
                    const std::string& frames)
 {
-    return writeOptionFile(path, encodeDemoHeader(header, frameCount) + frames);
+    return replaceFile(path, encodeDemoHeader(header, frameCount) + frames);
 }

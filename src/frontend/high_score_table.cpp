@@ -60,11 +60,10 @@ void CHighScoreTable::load(const std::string& path)
     ++changes;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
-        // Only a file that is not there is made anew: one that exists but cannot be read keeps
-        // its contents.
+        // Only a file that is not there is made anew (not while a replay keeps the player's
+        // files): one that exists but cannot be read keeps its contents.
         if (errno == ENOENT) {
-            if (std::FILE* created = std::fopen(path.c_str(), "wb"))
-                std::fclose(created);
+            writeOptionFile(path, "");
         } else {
             report(path, std::string("cannot read the high scores: ") + std::strerror(errno));
         }

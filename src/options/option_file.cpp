@@ -37,8 +37,11 @@ void readOptionFile(const std::string& path,
 
 bool writeOptionFile(const std::string& path, const std::string& contents)
 {
-    if (playerFilesKept)
-        return true;
+    return playerFilesKept || replaceFile(path, contents);
+}
+
+bool replaceFile(const std::string& path, const std::string& contents)
+{
     const std::string temporary = path + ".tmp";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)

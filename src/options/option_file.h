@@ -11,9 +11,13 @@
 void readOptionFile(const std::string& path,
                     const std::function<void(const std::string& keyword, int value)>& apply);
 
-// Writing goes to a temporary file beside the target, which is flushed and renamed over it,
+// Writes through a temporary file beside the target, which is flushed and renamed over it,
 // so that a crash or a full disk never leaves a half-written file. Returns false when the file
 // could not be written (the old file, if any, is then left untouched).
+bool replaceFile(const std::string& path, const std::string& contents);
+
+// A player's file (options, top ten) written as replaceFile does, unless the player's files are
+// kept (below).
 bool writeOptionFile(const std::string& path, const std::string& contents);
 
 // While a recorded game is replayed, the player's own files (options, top ten) are left as they

@@ -209,6 +209,9 @@ TEST(DemoFile, RejectsHeadersWithImpossibleValues)
     std::string hints = encodeDemoHeader(sampleHeader(), 0);
     hints[14] = 2;  // after the signature, the version and the difficulty
     EXPECT_EQ(parseError(hints), "hints switch 2 is not 0 or 1");
+    header = sampleHeader();
+    header.difficulty = 3;
+    EXPECT_EQ(parseError(encodeDemoHeader(header, 0)), "difficulty 3 is not 0, 1 or 2");
 
     header = sampleHeader();
     header.highScores.assign(11, CDemoHighScore{"Ema", 1});

@@ -21,6 +21,7 @@
 #include "frontend/high_score_table.h"
 #include "gfx/font.h"
 #include "gfx/video.h"
+#include "options/option_file.h"
 #include "options/options.h"
 #include "support/test_support.h"
 #include "support/test_world.h"
@@ -160,6 +161,7 @@ protected:
     }
     ~DemoGame() override
     {
+        keepPlayerFiles(false);
         CPasswordList::instance().clear();
         defaultKeys();
         globals.setDifficulty(0);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "frontend/high_score_table.h"
+#include "options/option_file.h"
 #include "support/test_support.h"
 
 namespace {
@@ -137,6 +138,11 @@ TEST(HighScoreTable, AMissingFileIsCreatedEmpty)
     EXPECT_EQ(readFile(dir.file("top10.bin")), "");
     table.load(dir.file("top10.bin"));  // the empty file it made reads as an empty table
     EXPECT_EQ(table.count(), 0u);
+
+    keepPlayerFiles(true);  // a replayed game makes none
+    table.load(dir.file("other.bin"));
+    keepPlayerFiles(false);
+    EXPECT_FALSE(fileExists(dir.file("other.bin")));
 }
 
 TEST(HighScoreTable, AFileThatCannotBeWrittenIsReported)
