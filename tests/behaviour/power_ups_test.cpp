@@ -45,6 +45,8 @@ TEST_F(PowerUps, AmmunitionComesOnlyWhenTheBirdHasNoneAndLivesComeTheLikelierThe
     globals.lives = 1;
     std::map<std::string, int> counts = drop(1190);
     EXPECT_EQ(counts["PADAKBOBKY"], 0);
+    EXPECT_FLOAT_EQ(dispenser.weightOf(2), 1.0f);
+    EXPECT_FLOAT_EQ(dispenser.weightOf(0), 0.0f);
     // Of 14 x 90 draws the extra life (weight 1) accepts 90, the 0.23 kinds 14 (0.10 .. 0.23
     // inclusive) and the level and wing parachutes (0.13) 4 each.
     EXPECT_NEAR(counts["PADAKZIVOT"], 450, 60);
@@ -53,6 +55,7 @@ TEST_F(PowerUps, AmmunitionComesOnlyWhenTheBirdHasNoneAndLivesComeTheLikelierThe
 
     globals.ammo = 0;
     counts = drop(500);
+    EXPECT_FLOAT_EQ(dispenser.weightOf(0), 1.0f);
     EXPECT_NEAR(counts["PADAKBOBKY"], counts["PADAKZIVOT"], 50);  // both accepted at every draw
 
     const Uint32 lives[] = {2, 3, 5, 6};
