@@ -20,6 +20,7 @@ try:
     time.sleep(1.6)                      # the hint window ignores keys for its first second
     game.key("q")                        # closes the hint: play goes on
     time.sleep(0.3)
+    start = game.screenshot("start.png")     # the bird still low, clear of the clock
     hud = Font("font1.png")
     small = Font("fontsmall2.png")
     bird = sprite_frames("PLAYER", "RIGHT")
@@ -37,7 +38,21 @@ try:
     third = game.screenshot("third.png")
     game.key_up("i")
 
-    first, second, third = load(first), load(second), load(third)
+    first, second, third, start = load(first), load(second), load(third), load(start)
+
+    def clock(picture):
+        """The seconds the clock at the top shows, or None where it cannot be read."""
+        for seconds in range(90, -1, -1):
+            text = str(seconds)
+            if hud.shows(picture, text, 319 - hud.width(text) // 2, 24):
+                return seconds
+        return None
+
+    at_start, later = clock(start), [clock(p) for p in (second, third)]
+    if at_start is None or not 80 <= at_start <= 90:
+        fail("the clock does not show the level's 90 s running down at the start (read %s)" % at_start)
+    if not any(seconds is not None and seconds < at_start for seconds in later):
+        fail("the clock did not run down: %s at the start, then %s" % (at_start, later))
     (x1, y1), share = find(first, bird, (200, 0, 420, 120))
     if share < 0.8:
         fail("the bird is not at the top where it climbed (best match %.2f)" % share)
@@ -60,6 +75,7 @@ try:
     status = game.wait_exit()
     if status != 0:
         fail("exit status %d: %s" % (status, game.stderr))
-    print("bird at %s flew to %s; dropping at %s; HUD checked" % ((x1, y1), (x2, y2), (dx, dy)))
+    print("bird at %s flew to %s; dropping at %s; HUD checked; clock %d s, then %s"
+          % ((x1, y1), (x2, y2), (dx, dy), at_start, later))
 finally:
     game.cleanup()

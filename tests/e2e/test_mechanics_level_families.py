@@ -56,11 +56,7 @@ LEVELS = {
     "l7": ["VELBLOUD", "SKORPION"],
     "l8": ["SUP|GOLDENSUP"],
 }
-# Every level in the easy set; one level of each family (bosses, machines, critters, rescue) in
-# the harder ones.
-RUNS = [("easy", level) for level in LEVELS] + [
-    ("medium", "l10b"), ("medium", "l4"), ("medium", "l8"), ("medium", "l9"),
-    ("hard", "l10"), ("hard", "l6b"), ("hard", "l7"), ("hard", "l9")]
+RUNS = [(level_set, level) for level_set in ("easy", "medium", "hard") for level in LEVELS]
 
 
 def level_file(level_set, level, part):
