@@ -7,6 +7,7 @@
 #include "entity/map_entities_collection.h"
 #include "entity/map_entity_collection.h"
 #include "level/map.h"
+#include "support/surfaces.h"
 #include "support/test_support.h"
 #include "support/test_world.h"
 
@@ -175,16 +176,23 @@ TEST_F(CollectionTest, ASpawnedEntityIsDrawnAtOnceButControlledNextFrame)
 {
     std::vector<int> journal;
     CControllerList prototypes;
-    prototypes.push_back(std::make_unique<CCountingController>(nullptr, nullptr, "TEST_BOX10", &journal, 7));
+    prototypes.push_back(std::make_unique<CCountingController>(nullptr, nullptr, "TEST_RED10", &journal, 7));
     CControllerList live;
+    addRedSprite();
     CGlobals::instance().entityListChanged = false;
-    CMapEntity* late = box(10, 10);
+    CMapEntity* late = box(10, 10, "RED10");
     EXPECT_TRUE(CGlobals::instance().entityListChanged);
+    SDL_Surface* target = makeSurface(40, 40);
     collection.updateControllers(live);
-    collection.drawAll(SDL_GetVideoSurface());
+    collection.drawAll(target);
+    EXPECT_EQ(colourAt(target, 15, 15), 0xFF0000u);  // on screen in the frame it came
+    EXPECT_EQ(colourAt(target, 25, 25), 0u);
     EXPECT_FALSE(late->isControlled());
+    EXPECT_TRUE(journal.empty());
+    SDL_FreeSurface(target);
     collection.bindControllers(prototypes, live);
     collection.updateControllers(live);
+    EXPECT_TRUE(late->isControlled());
     EXPECT_EQ(journal, std::vector<int>{7});
 }
 

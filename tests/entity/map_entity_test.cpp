@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "app/globals.h"
 #include "gfx/sprite.h"
+#include "support/surfaces.h"
 #include "support/test_world.h"
 
 namespace {
@@ -156,17 +158,34 @@ TEST_F(MapEntityTest, DestroyingAnEntityMarksTheListChanged)
 
 TEST_F(MapEntityTest, DrawingModeFollowsAlphaAndTint)
 {
-    CTestEntity entity("BOX10", 0, 0);
-    entity.setHealth(0);
-    SDL_Surface* screen = SDL_GetVideoSurface();
-    entity.updateAndDraw(screen);  // dying: shows "DEATH", which this sprite lacks, so frameset 0
-    EXPECT_EQ(entity.getSprite()->currentFramesetName(), "FRAMESET1");
+    addRedSprite();
+    CTestEntity entity("RED10", 5, 5);
+    SDL_Surface* target = makeSurface(20, 20);
+    // Draws the red entity onto blue and returns the colour in its middle.
+    auto drawn = [&] {
+        paint(target, 0, 0, 20, 20, 0, 0, 255);
+        entity.draw(target);
+        return colourAt(target, 10, 10);
+    };
+    auto near = [](Uint32 colour, int red, int green, int blue) {
+        return std::abs(int(colour >> 16) - red) <= 2 && std::abs(int((colour >> 8) & 0xFF) - green) <= 2 &&
+               std::abs(int(colour & 0xFF) - blue) <= 2;
+    };
+    EXPECT_EQ(drawn(), 0xFF0000u);
+    EXPECT_EQ(colourAt(target, 4, 4), 0x0000FFu);
     entity.setAlpha(100);
-    entity.draw(screen);
+    EXPECT_TRUE(near(drawn(), 100, 0, 155)) << std::hex << drawn();
+    entity.setTint(0, 255, 0);
+    EXPECT_TRUE(near(drawn(), 100, 0, 155)) << std::hex << drawn();  // translucency wins over the tint
     entity.setAlpha(-1);
-    entity.setTint(1, 0, 0);
-    entity.draw(screen);
-    EXPECT_EQ(entity.getSprite()->getX(), 0);
+    EXPECT_TRUE(near(drawn(), 128, 127, 0)) << std::hex << drawn();  // half red, half green
+    entity.setTint(0, 0, 0);
+    EXPECT_EQ(drawn(), 0xFF0000u);
+    SDL_FreeSurface(target);
+
+    entity.setHealth(0);
+    entity.updateAndDraw(SDL_GetVideoSurface());  // dying: shows "DEATH", which this sprite lacks, so frameset 0
+    EXPECT_EQ(entity.getSprite()->currentFramesetName(), "FRAMESET1");
 }
 
 }

@@ -6,6 +6,8 @@
 #include "entity/entity_catalogue.h"
 #include "entity/map_entity_collection.h"
 #include "gfx/sprite.h"
+#include "support/surfaces.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -66,6 +68,21 @@ void installTestWorld()
     collection->add(plainSprite("TALL", 10, 40, true));
     setSpriteCollection(collection);
     CMapEntityCollection::instance().registerCatalogue();
+}
+
+void addRedSprite()
+{
+    CSpriteCollection& sprites = *spriteCollection();
+    if (sprites.find("RED10") >= 0)
+        return;
+    TempDir dir;  // the picture is loaded into the surface cache when the frameset is made
+    SDL_Surface* sheet = makeSurface(10, 10);
+    paint(sheet, 0, 0, 10, 10, 255, 0, 0);
+    auto set = std::make_unique<CFrameset>(saveBmp(sheet, dir.file("red.bmp")), "FRAMESET1", true);
+    set->addFrame(std::make_unique<CFrame>("FRAME1", 0, 0, 10, 10, 100, 0, 0, 10, 10));
+    auto sprite = std::make_unique<CSprite>("RED10");
+    sprite->addFrameset(std::move(set));
+    sprites.add(std::move(sprite));
 }
 
 CTestEntity::CTestEntity(const std::string& spriteName, float x, float y, bool solid, Uint32 collisionClass,

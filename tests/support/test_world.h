@@ -12,6 +12,10 @@
 // registers the whole entity catalogue once.
 void installTestWorld();
 
+// Adds (once) the test sprite "RED10": one 10 x 10 frame of pure red cut from a real picture, for
+// checks of what an entity draws. Needs the test world.
+void addRedSprite();
+
 // An entity with any test sprite, for checks of the entity machinery itself.
 class CTestEntity : public CMapEntity
 {
