@@ -137,12 +137,3 @@ bool sameRegion(SDL_Surface* a, SDL_Surface* b, int x, int y, int w, int h)
         }
     return true;
 }
-
-bool anythingDrawn(SDL_Surface* surface, int x, int y, int w, int h)
-{
-    for (int row = y; row < y + h; ++row)
-        for (int column = x; column < x + w; ++column)
-            if (colourAt(surface, column, row) != 0)
-                return true;
-    return false;
-}

@@ -10,6 +10,7 @@
 #include "app/globals.h"
 #include "gfx/video.h"
 #include "support/scripted_input.h"
+#include "support/surfaces.h"
 #include "support/test_support.h"
 
 class CSpriteCollection;
@@ -76,5 +77,3 @@ private:
 // Whether the rectangle of the two surfaces holds the same colours (give or take the rounding of
 // different blitters).
 bool sameRegion(SDL_Surface* a, SDL_Surface* b, int x, int y, int w, int h);
-// Whether anything but black was drawn in the rectangle.
-bool anythingDrawn(SDL_Surface* surface, int x, int y, int w, int h);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,11 +15,10 @@
 #include "game/stav_hra.h"
 #include "gfx/font.h"
 #include "level/level_list.h"
+#include "support/level_files.h"
 #include "support/scripted_input.h"
 #include "support/test_support.h"
 #include "support/test_world.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -34,7 +32,7 @@ public:
     void leave() override { deactivate(); }
 };
 
-// A level set of three short levels on disk: "l1", "l6" (which has a password) and "l3",
+// A level set of three short levels on disk: "l1", "l6" (the level a password may start) and "l3",
 // each 10 s long with a required score of 300, a bird in the open sky and solid ground.
 class GameplayState : public ::testing::Test
 {
@@ -42,21 +40,10 @@ protected:
     GameplayState()
     {
         installTestWorld();
-        for (const char* font : {"font1.png", "font2.png", "fontsmall2.png"})
-            fs::copy_file(std::string(ZEPO_GAME_DIR) + "/" + font, dir.file(font));
-        dir.write("data/maps/tiles.xml", R"(<tiledef src="none.png"><tileSprite name="s" x="0" y="0"/>
-            <tile name="ground" id="1" walkable="0" special="0" tileSprite="s"/></tiledef>)");
-        std::string ground;
-        for (int x = 0; x < 20; ++x)
-            ground += "<tile id=\"1\" x=\"" + std::to_string(x) + "\" y=\"14\"/>";
+        writeLevelRoot(dir);
         dir.write("data/maps/easy/levellist.xml", R"(<level name="l1"/><level name="l6"/><level name="l3"/>)");
-        for (const char* name : {"l1", "l6", "l3"}) {
-            std::string base = std::string("data/maps/easy/") + name;
-            dir.write(base + "_defs.xml", std::string(R"(<level tiledef="tiles.xml" name="Pole )") + name +
-                                              R"(" score="300" maxWind="30" music="" time="10000"/>)");
-            dir.write(base + "_map.xml", "<map><layer>" + ground + "</layer></map>");
-            dir.write(base + "_entities.xml", R"(<mapEntities><entity name="PLAYER" x="300" y="100"/></mapEntities>)");
-        }
+        for (const char* name : {"l1", "l6", "l3"})
+            writeLevelFiles(dir, name, R"(score="300" maxWind="30" music="" time="10000")");
         globals.setDifficulty(0);
         globals.hints = true;
         CPasswordList::instance().clear();
@@ -129,16 +116,27 @@ TEST_F(GameplayState, OnePointShortLosesExactlyOneLifeOnceAndRetriesWithoutTheTi
 
 TEST_F(GameplayState, AWonLevelLeadsToTheNextAndTheLastToTheEnding)
 {
+    CPasswordList::instance().add("l6", "plumb");
+    const auto& gameplay = static_cast<const CStavHry_Hra&>(*app.currentState);
+    const char* const names[] = {"l1", "l6", "l3"};
     for (Uint16 level = 0; level < 3; ++level) {
         ASSERT_EQ(app.levelIndex, level);
+        EXPECT_EQ(gameplay.currentLevelName(), names[level]);
+        EXPECT_EQ(app.level->displayName(), std::string("Pole ") + names[level]);
         globals.levelScore = 300;
         playOutTheClock();
         EXPECT_TRUE(globals.levelWon);
-        if (app.currentStateName() == "PAUZA")  // the password level's pause
-            input.keyDown(SDLK_SPACE), frames(1);
-        frames(3500 / 20 + 2);
+        const Uint32 verdict = clock.ticks();
+        frames(3500 / 20 + 2);  // the verdict, then the first frame of what follows
+        if (level == 0) {
+            // The password of "l6" shows for 2 s and leaves the player on the pause screen.
+            EXPECT_GE(clock.ticks() - verdict, 3500u + 2000u);
+            ASSERT_EQ(app.currentStateName(), "PAUZA");
+            input.keyDown(SDLK_SPACE);
+            frames(1);
+        }
+        EXPECT_EQ(app.currentStateName(), level < 2 ? "HRA" : "OUTRO");
     }
-    EXPECT_EQ(app.currentStateName(), "OUTRO");
     EXPECT_EQ(globals.lives, 5u);
     EXPECT_EQ(globals.totalScore, 900u);
 }

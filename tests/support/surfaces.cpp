@@ -36,6 +36,15 @@ Uint32 colourAt(SDL_Surface* surface, int x, int y)
     return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
 }
 
+bool anythingDrawn(SDL_Surface* surface, int x, int y, int w, int h)
+{
+    for (int row = y; row < y + h; ++row)
+        for (int column = x; column < x + w; ++column)
+            if (colourAt(surface, column, row) != 0)
+                return true;
+    return false;
+}
+
 std::string saveBmp(SDL_Surface* surface, const std::string& path)
 {
     SDL_SaveBMP(surface, path.c_str());

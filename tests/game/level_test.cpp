@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <SDL_mixer.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/globals.h"
+#include "game/level.h"
+#include "gfx/font.h"
+#include "gfx/video.h"
+#include "options/options.h"
+#include "sound/sound_engine.h"
+#include "support/level_files.h"
+#include "support/surfaces.h"
+#include "support/test_support.h"
+#include "support/test_world.h"
+
+namespace {
+
+// The level object on level files of its own. The sound engine knows the game's two tick sounds,
+// a WAV track "LETO" and an OGG track "ZIMA"; the audio device is paused, so every sound the level
+// starts is still playing when the test looks, and a paused track tells whether it was started again.
+class LevelTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        if (tick1)  // one sound engine per program
+            return;
+        CSoundEngine& engine = CSoundEngine::instance();
+        engine.open();
+        SDL_PauseAudio(1);
+        const std::string sfx = std::string(ZEPO_GAME_DIR) + "/data/sfx/";
+        engine.addSound(sfx + "bird_tick1.wav", "TICK1");
+        engine.addSound(sfx + "bird_tick2.wav", "TICK2");
+        engine.addMusic(sfx + "vitr.wav", "LETO");
+        engine.addMusic(sfx + "bird02.ogg", "ZIMA");
+        CAudioOptions::instance().setSound(true);
+        Mix_HaltChannel(-1);
+        engine.playSound("TICK1");
+        tick1 = Mix_GetChunk(0);
+        Mix_HaltChannel(-1);
+        engine.playSound("TICK2");
+        tick2 = Mix_GetChunk(0);
+        Mix_HaltChannel(-1);
+    }
+
+    LevelTest()
+    {
+        installTestWorld();
+        writeLevelRoot(dir);
+        hudHeight = loadFont("font1.png")->height();
+        CAudioOptions::instance().setSound(true);
+        CAudioOptions::instance().setMusic(true);
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+        globals.musicPlaying.clear();
+    }
+    ~LevelTest() override
+    {
+        level.reset();
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+        globals.musicPlaying.clear();
+        globals.resetForNewGame();
+    }
+
+    // Replaces the level by a new one playing the named level, as the game does.
+    void play(const std::string& name)
+    {
+        level.reset();
+        level = std::make_unique<CLevel>();
+        level->load(name);
+    }
+    // Draws the level with its HUD onto a black screen.
+    void draw()
+    {
+        glSDL_FillRect(screen, nullptr, 0);
+        level->draw(0, true, screen);
+    }
+    // The effects started since the last look, in channel order; they are stopped.
+    static std::vector<std::string> heard()
+    {
+        std::vector<std::string> names;
+        for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
+            if (Mix_Playing(channel)) {
+                const Mix_Chunk* chunk = Mix_GetChunk(channel);
+                names.push_back(chunk == tick1 ? "TICK1" : chunk == tick2 ? "TICK2" : "?");
+            }
+        Mix_HaltChannel(-1);
+        return names;
+    }
+    bool clockShown() const { return anythingDrawn(screen, 280, 24, 80, hudHeight); }
+
+    static inline const Mix_Chunk* tick1 = nullptr;
+    static inline const Mix_Chunk* tick2 = nullptr;
+    TempDir dir;
+    ScopedChdir inDir{dir.path()};
+    CVirtualClock clock{100000};
+    CScopedClock installed{&clock};
+    CGlobals& globals = CGlobals::instance();
+    SDL_Surface* screen = glSDL_GetVideoSurface();
+    int hudHeight = 0;
+    std::unique_ptr<CLevel> level;
+};
+
+TEST_F(LevelTest, TheClockTicksOnceASecondFromFiveAndRingsAtZero)
+{
+    writeLevelFiles(dir, "l1", R"(score="300" time="10000")");
+    play("l1");
+    heard();
+    std::vector<std::string> sounds;
+    for (Uint32 at = 250; at <= 10500; at += 250) {
+        clock.advance(250);
+        draw();
+        for (const std::string& name : heard())
+            sounds.push_back(std::to_string(at) + " " + name);
+    }
+    // 5 s are left from 4001 ms on: the first draw after that ticks, each further second once.
+    EXPECT_EQ(sounds, (std::vector<std::string>{"4250 TICK1", "5250 TICK1", "6250 TICK1", "7250 TICK1",
+                                                "8250 TICK1", "9250 TICK2"}));
+}
+
+TEST_F(LevelTest, OnceTheLevelIsOverTheClockIsNeitherShownNorHeardButScoreAndLivesAre)
+{
+    writeLevelFiles(dir, "l1", R"(score="300" time="10000")");
+    play("l1");
+    clock.advance(4250);
+    draw();
+    EXPECT_TRUE(clockShown());
+    EXPECT_EQ(heard(), std::vector<std::string>{"TICK1"});
+
+    globals.levelOver = true;
+    clock.advance(1000);
+    draw();
+    EXPECT_FALSE(clockShown());
+    EXPECT_TRUE(heard().empty());
+    EXPECT_TRUE(anythingDrawn(screen, 85, 18, 40, hudHeight));   // the level score
+    EXPECT_TRUE(anythingDrawn(screen, 570, 18, 40, hudHeight));  // the lives
+}
+
+TEST_F(LevelTest, TheNextLevelKeepsItsTrackPlayingStartsAnotherOrStopsForNone)
+{
+    writeLevelFiles(dir, "summer", R"(music="LETO")");
+    writeLevelFiles(dir, "summer2", R"(music="LETO")");
+    writeLevelFiles(dir, "winter", R"(music="ZIMA")");
+    writeLevelFiles(dir, "quiet", R"(music="")");
+    play("summer");
+    ASSERT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(Mix_GetMusicType(nullptr), MUS_WAV);
+    Mix_PauseMusic();  // a mark: starting any track again clears it
+
+    play("summer2");
+    draw();
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_TRUE(Mix_PausedMusic());  // the same track goes on, never restarted
+
+    play("winter");
+    EXPECT_FALSE(Mix_PausedMusic());
+    EXPECT_EQ(Mix_GetMusicType(nullptr), MUS_OGG);
+    EXPECT_EQ(globals.musicPlaying, "ZIMA");
+    globals.musicPlaying = "MENU";  // a menu played its own track meanwhile
+    Mix_PauseMusic();
+    draw();
+    EXPECT_FALSE(Mix_PausedMusic());
+    EXPECT_EQ(Mix_GetMusicType(nullptr), MUS_OGG);
+    EXPECT_EQ(globals.musicPlaying, "ZIMA");
+
+    play("quiet");
+    EXPECT_FALSE(Mix_PlayingMusic());
+    EXPECT_EQ(globals.musicPlaying, "");
+}
+
+TEST_F(LevelTest, TheHintIsReadFromTheMapsFolderWhateverTheLevelSet)
+{
+    writeLevelFiles(dir, "l1", "");
+    writeLevelFiles(dir, "l2", "");
+    dir.write("data/maps/l1_hint.xml", "Trefuj lidi!");
+    dir.write("data/maps/easy/l1_hint.xml", "not this one");
+    dir.write("data/maps/easy/l2_hint.xml", "nor this one");
+    play("l1");
+    EXPECT_EQ(level->hintText(), "Trefuj lidi!");
+    play("l2");
+    EXPECT_EQ(level->hintText(), "");
+}
+
+}
