@@ -81,6 +81,22 @@ TEST_F(PlayerBird, SteersWithinTheScreen)
     EXPECT_FLOAT_EQ(bird->getX(), 589);
 }
 
+TEST_F(PlayerBird, TheLeftLimitIsXMinusTheSteeringAboveZero)
+{
+    bird->setPosition(2, 200);
+    level.key(SDLK_a, true);
+    level.frame();
+    EXPECT_FLOAT_EQ(bird->getX(), -1);  // 2 - (-3) is above 0
+    level.frame();
+    EXPECT_FLOAT_EQ(bird->getX(), -4);  // -1 - (-3) still is
+    level.frame();
+    EXPECT_FLOAT_EQ(bird->getX(), -4);  // -4 - (-3) is not: refused
+    level.key(SDLK_a, false);
+    level.key(SDLK_d, true);
+    level.frame();
+    EXPECT_FLOAT_EQ(bird->getX(), -1);  // the way back is open
+}
+
 TEST_F(PlayerBird, WindMovesTheBirdOnlyOffEasyButAlwaysTheDroppings)
 {
     globals.setDifficulty(0);
