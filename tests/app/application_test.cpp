@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/stav_hry.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -118,6 +119,21 @@ TEST(CommandLine, MistakesAreReportedWithStatusTwo)
                 "unknown argument --fly");
     const char* twoDemos[] = {"zepo", "--record", "a", "--playdemo", "b"};
     EXPECT_EXIT(parseCommandLine(5, const_cast<char**>(twoDemos)), ::testing::ExitedWithCode(2), "exclude");
+}
+
+TEST(CommandLine, ALevelMissingFromAKnownSetIsReportedWithStatusTwo)
+{
+    const char* argv[] = {"zepo", "--set", "medium", "--level", "l99", "--software"};
+    CCommandLine options = parseCommandLine(6, const_cast<char**>(argv));
+    EXPECT_EXIT(
+        {
+            ScopedChdir inGame(ZEPO_GAME_DIR);
+            CApplication app(options);
+            app.initialise();
+            app.shutdown();
+        },
+        ::testing::ExitedWithCode(2),
+        "zepo: level l99 is not in the level set medium \\(data/maps/medium/levellist.xml\\)");
 }
 
 }
