@@ -70,7 +70,7 @@ def watched_actors(level_set, level):
     Fails if one the level must place is missing."""
     entities = level_file(level_set, level, "entities")
     late = [block for start, block in re.findall(r'<generator[^>]*\sstart="(\d+)"[^>]*>(.*?)</generator>',
-                                                 entities, re.S) if int(start) > (PLAY_SECONDS - 5) * 1000]
+                                                 entities, re.S) if int(start) > (PLAY_SECONDS - 10) * 1000]
     for block in late:
         entities = entities.replace(block, "")
     placed = set(re.findall(r'name="([A-Z0-9]+)"', entities))

@@ -90,9 +90,9 @@ LEVEL = Level(
     generators=[],
     sets={
         "easy": Tuning(score=1250, time=70000, max_wind=20,
-                       generators=[thieves(15, 4500), late_golden(40000)]),
-        "medium": Tuning(score=1900, time=60000, max_wind=35, actors=[GOLDEN],
-                         generators=[thieves(16, 3800)]),
+                       generators=[thieves(15, 4500), late_golden(55000)]),
+        "medium": Tuning(score=1900, time=60000, max_wind=35,
+                         generators=[thieves(16, 3800), late_golden(25000)]),
         "hard": Tuning(score=2500, time=70000, max_wind=45, actors=[GOLDEN],
                        generators=[thieves(22, 3200)]),
     },
