@@ -29,6 +29,16 @@ def wrap(shape, x=True, y=False):
     return out
 
 
+def roof_outline(end, top, bottom, slope):
+    """A roof's cross-section on one tile: sloped at the "left" or "right" end of the roof, a
+    flat band running past both edges in between."""
+    if end == "left":
+        return polygon([(2, bottom), (2 + slope, top), (SPAN[1], top), (SPAN[1], bottom)])
+    if end == "right":
+        return polygon([(SPAN[0], top), (SIZE - 2 - slope, top), (SIZE - 2, bottom), (SPAN[0], bottom)])
+    return box(SPAN[0], top, SPAN[1], bottom)
+
+
 def wave(y, amplitude, waves=2, phase=0.0, x0=SPAN[0], x1=SPAN[1]):
     """Points of y + amplitude * sin(...) from x0 to x1, repeating `waves` times per tile."""
     pts = []

@@ -302,14 +302,7 @@ ROOF_TOP, ROOF_BOTTOM = 2.0, 29.0
 def _roof(end):
     def draw(c):
         slope = 14.0
-        if end == "left":
-            outline = polygon([(2, ROOF_BOTTOM), (2 + slope, ROOF_TOP), (SPAN[1], ROOF_TOP),
-                               (SPAN[1], ROOF_BOTTOM)])
-        elif end == "right":
-            outline = polygon([(SPAN[0], ROOF_TOP), (SIZE - 2 - slope, ROOF_TOP),
-                               (SIZE - 2, ROOF_BOTTOM), (SPAN[0], ROOF_BOTTOM)])
-        else:
-            outline = box(SPAN[0], ROOF_TOP, SPAN[1], ROOF_BOTTOM)
+        outline = kit.roof_outline(end, ROOF_TOP, ROOF_BOTTOM, slope)
         c.fill(box(SPAN[0], ROOF_BOTTOM, SPAN[1], ROOF_BOTTOM + 3), P.OUTLINE, opacity=0.3,
                clip=outline.moved(0, 3))
         c.fill(outline, P.OUTLINE, grow=1.0)

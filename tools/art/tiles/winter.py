@@ -255,14 +255,7 @@ def _roof(end):
     """Wooden shingles under a thick layer of snow, small icicles along the eave."""
     def draw(c):
         slope = 10.0
-        if end == "left":
-            outline = polygon([(2, ROOF_BOTTOM), (2 + slope, ROOF_TOP), (SPAN[1], ROOF_TOP),
-                               (SPAN[1], ROOF_BOTTOM)])
-        elif end == "right":
-            outline = polygon([(SPAN[0], ROOF_TOP), (SIZE - 2 - slope, ROOF_TOP),
-                               (SIZE - 2, ROOF_BOTTOM), (SPAN[0], ROOF_BOTTOM)])
-        else:
-            outline = box(SPAN[0], ROOF_TOP, SPAN[1], ROOF_BOTTOM)
+        outline = kit.roof_outline(end, ROOF_TOP, ROOF_BOTTOM, slope)
         c.fill(outline, P.OUTLINE, grow=1.0)
         c.fill(outline, P.LOG_SHADE)
         for row, y in enumerate((ROOF_TOP + 4, ROOF_TOP + 11, ROOF_TOP + 18)):
