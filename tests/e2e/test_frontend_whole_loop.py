@@ -1,26 +1,32 @@
 """The whole loop from a fresh start without option files or top-ten table, on an easy set cut
-down to its first level with a 4 s clock and nothing required: the studio's logo, a key skips the
-story, "hraj", the level (its hint window closed with a key when hints show), "VYHRA!", the
-ending, a key, the name entry, the name in the menu's table, the difficulty changed in "volby",
-"konec". Started again on the files it wrote, the game shows the same table and the changed
-difficulty."""
+down to its first level with a 4 s clock, nothing required and no stone throwers: the studio's
+logo, a key skips the story, "hraj", the level (its hint window closed with a key, the bird kept
+high), "VYHRA!", the ending, a key, the name entry, the name in the menu's table, the difficulty
+changed in "volby", "konec". Started again on the files it wrote, the game shows the same table
+and the changed difficulty."""
 import os
 import re
+import subprocess
 import time
 
 from e2elib import GAME_DIR, Game, fail
-from screen_text import LARGE, SMALL, expect_text, font, right_aligned_x, wait_text
+from screen_text import LARGE, SMALL, expect_text, font, right_aligned_x
 
 NAME = "PTAK"
 
 
 def short_set():
+    """The easy set cut down to its first level, with a 4 s clock, nothing required and no stone
+    throwers: nothing can bring the bird down while it keeps high."""
+    files = {"data/maps/easy/levellist.xml": '<level name="l1"/>\n'}
     with open(os.path.join(GAME_DIR, "data/maps/easy/l1_defs.xml")) as f:
         defs = f.read()
     for attribute, value in (("score", 0), ("time", 4000)):
         defs = re.sub(r'\s%s="[^"]*"' % attribute, ' %s="%d"' % (attribute, value), defs)
-    return {"data/maps/easy/levellist.xml": '<level name="l1"/>\n',
-            "data/maps/easy/l1_defs.xml": defs}
+    files["data/maps/easy/l1_defs.xml"] = defs
+    with open(os.path.join(GAME_DIR, "data/maps/easy/l1_entities.xml")) as f:
+        files["data/maps/easy/l1_entities.xml"] = re.sub(r'\s*<entity name="CLOVEK1"[^>]*/>', "", f.read())
+    return files
 
 
 def finish(game):
@@ -53,12 +59,12 @@ try:
     game.key("space")
     expect_text(game, LARGE, ">hraj", 70, 245)
     game.key("Return")
-
-    deadline = time.time() + 30
-    while not wait_text(game, LARGE, "VYHRA!", 230, 210, timeout=1.5)[0]:
-        if time.time() > deadline:
-            fail("the level was not won within 30 s")
-        game.key("Return")   # closes the hint window; the bird takes no notice of it
+    for _ in range(2):       # the hint window takes keys after its first second; a key
+        time.sleep(1.2)      # after it has closed goes to the bird, which takes no notice
+        game.key("Return")
+    game.key_down("w")       # the bird keeps to the top
+    expect_text(game, LARGE, "VYHRA!", 230, 210, timeout=20)
+    game.key_up("w")
     expect_text(game, SMALL, "S velkou spokojenosti, hrdy a stastny zes", 100, 20, timeout=10)
     game.key("space")
     expect_text(game, LARGE, "vloz jmeno: ", 150, 210)
@@ -79,8 +85,9 @@ try:
     expect_text(game, LARGE, ">hraj", 70, 245)
     game.key(*["Down"] * 4, delay_ms=150)
     expect_text(game, LARGE, ">konec", 70, 245 + 4 * font(LARGE).height)
-    game.key("Return")
+    game.key_down("Return")  # the game ends on the press; its window is gone before a release
     finish(game)
+    subprocess.run(["xdotool", "keyup", "Return"], check=True)
     written = {}
     for name in ("video.cfg", "top10.bin"):
         with open(game.path(name), "rb") as f:
