@@ -1,6 +1,6 @@
 """People and scoring played from outside on the first summer level, in a variant with a short
 clock, no wind worth the name, two hits' worth of required score and eight walkers spread along
-the ground. The bird keeps to the top of the screen, out of the stones' reach, sweeps from edge
+the ground. The bird keeps to the top of the screen, above most stones' reach, sweeps from edge
 to edge and drops about once a second, as a player who wants to hit something would. The
 screenshots must show: the score on the HUD (read with the game's own font) rising from 0 and
 never going down, a walker in its hit pose, stones flying after the first hit, and, when the
