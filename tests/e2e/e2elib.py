@@ -128,6 +128,12 @@ class Game:
         self.stderr = err.decode(errors="replace")
         return self.process.returncode
 
+    def expect_exit(self):
+        """Waits for the game to end and fails unless it ended with status 0."""
+        status = self.wait_exit()
+        if status != 0:
+            fail("exit status %d, standard error: %s" % (status, self.stderr))
+
     def cleanup(self):
         if self.process.poll() is None:
             self.process.kill()

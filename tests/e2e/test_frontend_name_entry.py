@@ -76,9 +76,7 @@ try:
         fail("top10.bin holds %r, expected %r" % (stored, expected))
 
     game.close()
-    status = game.wait_exit()
-    if status != 0:
-        fail("exit status %d, standard error: %s" % (status, game.stderr))
+    game.expect_exit()
     print("name ABCDE entered, shown as the tenth line and written as the tenth record")
 finally:
     game.cleanup()

@@ -29,12 +29,6 @@ def short_set():
     return files
 
 
-def finish(game):
-    status = game.wait_exit()
-    if status != 0:
-        fail("exit status %d, standard error: %s" % (status, game.stderr))
-
-
 def expect_table_and_difficulty(game, score, difficulty):
     large, small = font(LARGE).height, font(SMALL).height
     expect_text(game, LARGE, ">hraj", 70, 245)
@@ -86,7 +80,7 @@ try:
     game.key(*["Down"] * 4, delay_ms=150)
     expect_text(game, LARGE, ">konec", 70, 245 + 4 * font(LARGE).height)
     game.key_down("Return")  # the game ends on the press; its window is gone before a release
-    finish(game)
+    game.expect_exit()
     subprocess.run(["xdotool", "keyup", "Return"], check=True)
     written = {}
     for name in ("video.cfg", "top10.bin"):
@@ -101,7 +95,7 @@ try:
     again.key("space")
     expect_table_and_difficulty(again, score, "sokolik")
     again.close()
-    finish(again)
+    again.expect_exit()
     print("fresh start, story skipped, level won with %d, ending, name %s entered; after a restart "
           "the table and the difficulty are still there" % (score, NAME))
 finally:

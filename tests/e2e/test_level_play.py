@@ -72,9 +72,7 @@ try:
         fail("no dropping falls under the bird (best %.2f at %s)" % (share, (dx, dy)))
 
     game.close()
-    status = game.wait_exit()
-    if status != 0:
-        fail("exit status %d: %s" % (status, game.stderr))
+    game.expect_exit()
     print("bird at %s flew to %s; dropping at %s; HUD checked; clock %d s, then %s"
           % ((x1, y1), (x2, y2), (dx, dy), at_start, later))
 finally:

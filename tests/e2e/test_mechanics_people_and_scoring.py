@@ -17,7 +17,7 @@ import numpy as np
 from PIL import Image
 
 from e2elib import GAME_DIR, VirtualScreen, fail, start_game
-from screen_match import Font, locate, locate_all, sprite_poses
+from screen_match import Font, locate, sprite_poses
 
 LEVEL = "l1"
 REQUIRED = 300
@@ -119,9 +119,7 @@ class Attempt:
             self.verdict = verdict_on(self.grab("verdict"))
             time.sleep(0.25)
         self.game.close()
-        status = self.game.wait_exit()
-        if status != 0:
-            fail("exit status %d: %s" % (status, self.game.stderr))
+        self.game.expect_exit()
 
     def wait_for_level(self):
         """The moment the level's HUD first shows."""
