@@ -4,12 +4,12 @@
 #include <cstdlib>
 
 #include "app/clock.h"
-#include "app/demo_session.h"
-#include "app/demo_statdump.h"
 #include "app/fatal.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "behaviour/prototype_controllers.h"
+#include "demo/demo_session.h"
+#include "demo/demo_statdump.h"
 #include "entity/map_entity_collection.h"
 #include "frontend/password_list.h"
 #include "frontend/stav_credits.h"
@@ -23,9 +23,9 @@
 #include "game/level.h"
 #include "game/stav_hra.h"
 #include "gfx/font.h"
-#include "level/level_list.h"
 #include "gfx/sprite.h"
 #include "gfx/video.h"
+#include "level/level_list.h"
 #include "options/options.h"
 #include "sound/sound_engine.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
-#include "app/demo_session.h"
+#include "demo/demo_session.h"
 #include "gfx/video.h"
 
 int main(int argc, char** argv)

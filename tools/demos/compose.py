@@ -1,5 +1,5 @@
 """Composes a demo file from a demo script, so that regression demos need no player at the
-keyboard. The demo file format is described in src/app/demo_file.h.
+keyboard. The demo file format is described in src/demo/demo_file.h.
 
     /usr/bin/python3 tools/demos/compose.py SCRIPT [DEMO]
 

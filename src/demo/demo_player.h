@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-#include "app/demo_file.h"
 #include "app/input.h"
+#include "demo/demo_file.h"
 
 // Gives the game the input of a demo in place of the real keyboard and mouse: in each frame
 // the reads of the event queue get what they got when the demo was recorded, in the same

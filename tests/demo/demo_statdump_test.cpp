@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/demo_statdump.h"
 #include "app/globals.h"
+#include "demo/demo_statdump.h"
 #include "support/test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/demo_bytes.h"
+#include "demo/demo_bytes.h"
 
 CDemoByteReader::CDemoByteReader(const std::string& bytes, std::size_t start)
     : data(bytes), position(start <= bytes.size() ? start : bytes.size()), error(start > bytes.size())

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "app/demo_bytes.h"
-#include "app/demo_clock.h"
-#include "app/demo_file.h"
-#include "app/demo_player.h"
-#include "app/demo_recorder.h"
+#include "demo/demo_bytes.h"
+#include "demo/demo_clock.h"
+#include "demo/demo_file.h"
+#include "demo/demo_player.h"
+#include "demo/demo_recorder.h"
 #include "support/scripted_input.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/demo_file.h"
+#include "demo/demo_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,7 +7,7 @@
 
 #include <sys/stat.h>
 
-#include "app/demo_bytes.h"
+#include "demo/demo_bytes.h"
 #include "options/option_file.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/demo_statdump.h"
+#include "demo/demo_statdump.h"
 
 #include <cerrno>
 #include <cstdlib>

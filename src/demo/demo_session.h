@@ -6,12 +6,12 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "app/demo_clock.h"
-#include "app/demo_file.h"
-#include "app/demo_player.h"
-#include "app/demo_recorder.h"
-#include "app/demo_sdl_sources.h"
 #include "app/input.h"
+#include "demo/demo_clock.h"
+#include "demo/demo_file.h"
+#include "demo/demo_player.h"
+#include "demo/demo_recorder.h"
+#include "demo/demo_sdl_sources.h"
 
 class CHighScoreTable;
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "app/demo_bytes.h"
-#include "app/demo_file.h"
-#include "app/demo_session.h"
+#include "demo/demo_bytes.h"
+#include "demo/demo_file.h"
+#include "demo/demo_session.h"
 #include "support/test_support.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "app/demo_player.h"
+#include "demo/demo_player.h"
 
-#include "app/demo_bytes.h"
+#include "demo/demo_bytes.h"
 
 namespace {
 

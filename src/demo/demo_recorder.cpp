@@ -1,9 +1,9 @@
-#include "app/demo_recorder.h"
+#include "demo/demo_recorder.h"
 
 #include <algorithm>
 
-#include "app/demo_bytes.h"
-#include "app/demo_file.h"
+#include "demo/demo_bytes.h"
+#include "demo/demo_file.h"
 
 namespace {
 
