@@ -25,6 +25,7 @@
 #include "gfx/font.h"
 #include "gfx/sprite.h"
 #include "gfx/video.h"
+#include "gfx/window_icon.h"
 #include "level/level_list.h"
 #include "options/options.h"
 #include "sound/sound_engine.h"
@@ -81,6 +82,7 @@ void CApplication::initialise()
     CVideoOptions::instance().load();
     glSDL_ForcePlainPath(options.software);
     glSDL_SetVsync(!demo || demo->mode() != CDemoSession::EMode::Time);
+    setWindowIcon("data/gfx/zepo_icon.png");
     setVideoMode();
 
     SDL_WM_SetCaption("Z.E.P.O.", "Z.E.P.O.");

@@ -1,7 +1,7 @@
 """Builds every generated picture and the sprite collection into an output directory."""
 import os
 
-from . import backgrounds, collection, fonts, packer, screens, sprites, tiles
+from . import app_icon, backgrounds, collection, fonts, packer, screens, sprites, tiles
 from .canvas import Canvas
 from .model import render
 
@@ -37,9 +37,11 @@ def build_world(out_dir):
     backgrounds.build(out_dir)
 
 
-def build(out_dir):
+def build(out_dir, icon_theme_dir):
+    """Everything the game reads into `out_dir`; the desktop's icons into `icon_theme_dir`."""
     os.makedirs(out_dir, exist_ok=True)
     build_fonts(out_dir)
     build_screens(out_dir)
     build_sprites(out_dir)
     build_world(out_dir)
+    app_icon.build(out_dir, icon_theme_dir)

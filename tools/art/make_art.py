@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Regenerates the game's fonts, screen images, sprite sheets and sprite collection.
+"""Regenerates the game's fonts, screen images, sprite sheets and sprite collection, and its icon.
 
-    /usr/bin/python3 tools/art/make_art.py [--out DIR]      (default: the repository's game/)
+    /usr/bin/python3 tools/art/make_art.py [--out DIR] [--icons DIR]
+    (defaults: the repository's game/ and packaging/icons/, the desktop's icon theme folder)
 """
 import argparse
 import os
@@ -14,12 +15,15 @@ from art.build import build  # noqa: E402
 
 
 def main():
+    root = os.path.dirname(os.path.dirname(HERE))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--out", default=os.path.join(os.path.dirname(os.path.dirname(HERE)), "game"),
+    parser.add_argument("--out", default=os.path.join(root, "game"),
                         help="runtime root to write into (default: game/ of the repository)")
+    parser.add_argument("--icons", default=os.path.join(root, "packaging", "icons"),
+                        help="icon theme folder for the icons in every size (default: packaging/icons/)")
     args = parser.parse_args()
     try:
-        build(args.out)
+        build(args.out, args.icons)
     except (OSError, ValueError) as error:
         sys.exit(f"make_art: {error}")
 
