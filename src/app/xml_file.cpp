@@ -2,12 +2,14 @@
 
 #include <tinyxml.h>
 
-#include <cstdio>
-
+#include "app/data_file.h"
 #include "app/fatal.h"
 
 void loadXmlFile(TiXmlDocument& document, const std::string& path)
 {
+    const std::string problem = dataFileProblem(path);
+    if (!problem.empty())
+        fatalErrorNote("File " + path + " not found!", problem);
     if (document.LoadFile(path.c_str()))
         return;
     std::string reason = document.ErrorDesc() ? document.ErrorDesc() : "unreadable";

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "app/data_file.h"
 #include "app/fatal.h"
 #include "gfx/video.h"
 
@@ -133,7 +134,8 @@ int CFont::height() const
 std::unique_ptr<CFont> loadFont(const std::string& file)
 {
     try {
-        return std::make_unique<CFont>(glSDL_IMG_Load(file.c_str()));
+        const bool loadable = dataFileProblem(file).empty();
+        return std::make_unique<CFont>(loadable ? glSDL_IMG_Load(file.c_str()) : nullptr);
     } catch (const std::runtime_error& error) {
         fatalErrorIn(file, error.what());
     }

@@ -1,5 +1,6 @@
 #include "gfx/surface_manager.h"
 
+#include "app/data_file.h"
 #include "app/logger.h"
 #include "gfx/video.h"
 
@@ -17,6 +18,11 @@ SDL_Surface* CSurfaceManager::getSurface(const std::string& fileName)
             return entry.second;
 
     CLogger& log = CLogger::instance();
+    const std::string problem = dataFileProblem(fileName);
+    if (!problem.empty()) {
+        log.write("IMG_Load chyba:Couldn't open " + fileName + ": " + problem);
+        return nullptr;
+    }
     SDL_Surface* loaded = glSDL_IMG_Load(fileName.c_str());
     if (!loaded) {
         log.write(std::string("IMG_Load chyba:") + SDL_GetError());

@@ -1,11 +1,34 @@
 #include "options/option_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
 bool playerFilesKept = false;
+
+// Waits until the data written to the descriptor is on the disk. A file system that cannot sync
+// (EINVAL) keeps what it has.
+bool syncToDisk(int descriptor)
+{
+    return fsync(descriptor) == 0 || errno == EINVAL;
+}
+
+// Makes a rename in the file's folder last across a power loss.
+void syncFolderOf(const std::string& path)
+{
+    const std::string::size_type slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0)
+        return;
+    syncToDisk(descriptor);
+    close(descriptor);
+}
 
 }
 
@@ -48,10 +71,12 @@ bool replaceFile(const std::string& path, const std::string& contents)
         return false;
     bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
     written = std::fflush(file) == 0 && written;
+    written = syncToDisk(fileno(file)) && written;
     written = std::fclose(file) == 0 && written;
     if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         return false;
     }
+    syncFolderOf(path);
     return true;
 }

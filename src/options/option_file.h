@@ -11,8 +11,9 @@
 void readOptionFile(const std::string& path,
                     const std::function<void(const std::string& keyword, int value)>& apply);
 
-// Writes through a temporary file beside the target, which is flushed and renamed over it,
-// so that a crash or a full disk never leaves a half-written file. Returns false when the file
+// Writes through a temporary file beside the target, which is flushed, synced to the disk and
+// renamed over it, and the folder is synced after the rename: a crash, a power loss or a full
+// disk leaves the old file or the new one, never a half-written one. Returns false when the file
 // could not be written (the old file, if any, is then left untouched).
 bool replaceFile(const std::string& path, const std::string& contents);
 

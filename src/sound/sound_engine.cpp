@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/data_file.h"
 #include "app/fatal.h"
 #include "options/options.h"
 
@@ -33,14 +34,14 @@ void CSoundEngine::open()
 
 void CSoundEngine::addSound(const std::string& file, const std::string& name)
 {
-    SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");
+    SDL_RWops* stream = dataFileProblem(file).empty() ? SDL_RWFromFile(file.c_str(), "rb") : nullptr;
     Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
     sounds.emplace_back(chunk, name);
 }
 
 void CSoundEngine::addMusic(const std::string& file, const std::string& name)
 {
-    tracks.emplace_back(Mix_LoadMUS(file.c_str()), name);
+    tracks.emplace_back(dataFileProblem(file).empty() ? Mix_LoadMUS(file.c_str()) : nullptr, name);
 }
 
 void CSoundEngine::playSound(const std::string& name)

@@ -4,6 +4,7 @@
 
 #include "gfx/font.h"
 #include "support/surfaces.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -90,6 +91,13 @@ TEST(Font, ANullImageCannotMakeAFont)
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "Couldn't initialize font.");
     }
+}
+
+TEST(Font, AStripInAnOversizedFileEndsLikeAMissingOne)
+{
+    TempDir dir;
+    const std::string path = makeOversized(saveBmp(strip(), dir.file("font2.bmp")));
+    EXPECT_EXIT(loadFont(path), ::testing::ExitedWithCode(255), "zepo: " + path + ": Couldn't initialize font.");
 }
 
 }

@@ -59,6 +59,16 @@ TEST_F(SurfaceManagerTest, AMissingFileIsReportedAndTriedAgain)
     EXPECT_NE(cache.getSurface(path), nullptr);
 }
 
+TEST_F(SurfaceManagerTest, AFolderOrAnOversizedPictureIsTakenAsMissing)
+{
+    const std::string big = makeOversized(saveBmp(makeSurface(2, 2), dir.file("big.bmp")));
+    LogCapture log;
+    EXPECT_EQ(cache.getSurface(dir.path()), nullptr);
+    EXPECT_EQ(cache.getSurface(big), nullptr);
+    EXPECT_TRUE(log.contains("IMG_Load chyba:Couldn't open " + dir.path() + ": is a folder, not a file"));
+    EXPECT_TRUE(log.contains("IMG_Load chyba:Couldn't open " + big + ": is larger than 64 MiB"));
+}
+
 TEST_F(SurfaceManagerTest, AnAlphaPictureKeepsItsAlpha)
 {
     std::vector<uint32_t> pixels = {0xFF000080u, 0x00FF00FFu, 0x0000FF00u, 0xFFFFFFFFu};

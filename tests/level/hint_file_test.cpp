@@ -24,6 +24,7 @@ TEST(HintFile, AFileThatCannotBeOpenedGivesNoHint)
     TempDir dir;
     EXPECT_EQ(readHint(dir.file("l1_hint.xml")), "");
     EXPECT_EQ(readHint(dir.path()), "");
+    EXPECT_EQ(readHint(makeOversized(dir.write("big_hint.xml", "Leť!\n"))), "");
 }
 
 }

@@ -91,6 +91,18 @@ TEST_F(SoundEngineTest, AFileThatFailsToLoadIsKeptAsSilence)
     EXPECT_FALSE(Mix_PlayingMusic());
 }
 
+TEST_F(SoundEngineTest, AFolderOrAnOversizedFileIsKeptAsSilence)
+{
+    CSoundEngine& engine = CSoundEngine::instance();
+    engine.addSound(makeOversized(dir.write("big.wav", toneWav())), "BIGSOUND");
+    engine.addSound(dir.path(), "FOLDERSOUND");
+    engine.addMusic(dir.path(), "FOLDERTRACK");
+    EXPECT_EQ(engine.soundEntries("BIGSOUND"), 1);
+    EXPECT_EQ(engine.soundEntries("BIGSOUND", true), 0);
+    EXPECT_EQ(engine.soundEntries("FOLDERSOUND", true), 0);
+    EXPECT_EQ(engine.musicEntries("FOLDERTRACK", true), 0);
+}
+
 TEST_F(SoundEngineTest, MusicObeysTheMusicSwitchAndUnknownNamesKeepTheTrack)
 {
     CSoundEngine& engine = CSoundEngine::instance();

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include "app/data_file.h"
 #include "app/logger.h"
 
 #include <gtest/gtest.h>
@@ -84,4 +85,10 @@ int LogCapture::countPrefix(const std::string& prefix) const
 {
     return static_cast<int>(std::count_if(captured.begin(), captured.end(),
                                           [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
+}
+
+std::string makeOversized(const std::string& path)
+{
+    EXPECT_EQ(truncate(path.c_str(), dataFileSizeLimit + 1), 0) << path;
+    return path;
 }

@@ -36,6 +36,8 @@ private:
 
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
+// Makes the file (sparsely) one byte larger than any data file may be; returns its path.
+std::string makeOversized(const std::string& path);
 
 // Collects every log message written while it lives.
 class LogCapture
