@@ -1,13 +1,15 @@
 #include "gfx/window_icon.h"
 
+#include "app/data_file.h"
 #include "app/logger.h"
 #include "gfx/video.h"
 
 SDL_Surface* loadWindowIcon(const std::string& file)
 {
-    SDL_Surface* icon = glSDL_IMG_Load(file.c_str());
+    const std::string problem = dataFileProblem(file);
+    SDL_Surface* icon = problem.empty() ? glSDL_IMG_Load(file.c_str()) : nullptr;
     if (!icon) {
-        CLogger::instance().write("Window icon " + file + ": " + SDL_GetError());
+        CLogger::instance().write("Window icon " + file + ": " + (problem.empty() ? SDL_GetError() : problem));
         return nullptr;
     }
     if (icon->format->Amask == 0)
