@@ -109,7 +109,12 @@ void CFrameset::drawAndAdvance(SDL_Surface* target, int x, int y)
                      static_cast<Uint16>(currentFrame->w), static_cast<Uint16>(currentFrame->h)};
     SDL_Rect to = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
     glSDL_BlitSurface(source, &from, target, &to);
-    if (!playing)
+    advance();
+}
+
+void CFrameset::advance()
+{
+    if (!currentFrame || !playing)
         return;
     if (currentTicks() - lastChange <= static_cast<Uint32>(currentFrame->delay))
         return;
@@ -185,10 +190,14 @@ void CSprite::drawAnimated(SDL_Surface* target)
 
 void CSprite::drawTranslucentAt(SDL_Surface* target, int atX, int atY, int alpha)
 {
+    if (!currentFrameset->getCurrentFrame())
+        return;
     int w = currentFrameset->currentWidth();
     int h = currentFrameset->currentHeight();
-    if (w <= 0 || h <= 0)
+    if (w <= 0 || h <= 0) {
+        currentFrameset->advance();
         return;
+    }
     SDL_Surface* frame = newFrameSurface(w, h);
     if (!frame)
         return;
@@ -208,12 +217,14 @@ void CSprite::drawTranslucent(SDL_Surface* target, int alpha)
 
 void CSprite::drawTinted(SDL_Surface* target, Uint8 red, Uint8 green, Uint8 blue)
 {
-    if (!currentFrameset)
+    if (!currentFrameset || !currentFrameset->getCurrentFrame())
         return;
     int w = currentFrameset->currentWidth();
     int h = currentFrameset->currentHeight();
-    if (w <= 0 || h <= 0)
+    if (w <= 0 || h <= 0) {
+        currentFrameset->advance();
         return;
+    }
     SDL_Surface* tinted = newFrameSurface(w, h);
     if (!tinted) {
         std::fprintf(stderr, "CreateRGBSurface failed: %s\n", SDL_GetError());

@@ -53,6 +53,8 @@ public:
     // Draws the current frame at (x, y) and advances the animation by at most one frame once
     // the frame's delay has passed. A play-once animation stops on its first frame.
     void drawAndAdvance(SDL_Surface* target, int x, int y);
+    // Advances as drawAndAdvance does, without drawing (a frame of zero width or height).
+    void advance();
 
 private:
     SDL_Surface* source;

@@ -165,6 +165,29 @@ TEST_F(SpriteTest, AFramesetWithoutCurrentFrameDrawsNothingAndHasNoSize)
     EXPECT_EQ(box.h, 0);
 }
 
+TEST_F(SpriteTest, TranslucentAndTintedDrawingAnimateThroughAFrameOfZeroSize)
+{
+    CSprite templ("S");
+    auto set = std::make_unique<CFrameset>(sheetPath, "BLINK", true);
+    set->addFrame(std::make_unique<CFrame>("GONE", 0, 0, 0, 8, 10));
+    set->addFrame(std::make_unique<CFrame>("FLAT", 0, 0, 8, 0, 10));
+    set->addFrame(std::make_unique<CFrame>("RED", 0, 0, 8, 8, 10));
+    templ.addFrameset(std::move(set));
+    CSprite sprite(templ);
+    CFrameset* blink = sprite.getCurrentFrameset();
+    paint(target, 0, 0, 32, 32, 9, 9, 9);
+    clock.advance(11);
+    sprite.drawTranslucent(target, 128);
+    EXPECT_EQ(blink->getCurrentIndex(), 1);
+    clock.advance(11);
+    sprite.drawTinted(target, 0, 255, 0);
+    EXPECT_EQ(blink->getCurrentIndex(), 2);
+    EXPECT_EQ(colourAt(target, 4, 4), 0x090909u);  // neither empty frame drew anything
+    sprite.drawTranslucent(target, 255);
+    EXPECT_EQ(colourAt(target, 4, 4), 0xFF0000u);
+    EXPECT_EQ(blink->getCurrentIndex(), 2);        // one advance per draw, once the delay passed
+}
+
 TEST_F(SpriteTest, BlackIsTransparentOnlyInTranslucentAndTintedDrawing)
 {
     CSprite templ("S");
