@@ -37,6 +37,12 @@ int leadingInt(const char* text)
     return static_cast<int>(value);
 }
 
+Uint32 leadingCount(const char* text)
+{
+    int value = leadingInt(text);
+    return value < 0 ? 0 : static_cast<Uint32>(value);
+}
+
 Uint16 leadingUint16(const char* text)
 {
     return static_cast<Uint16>(static_cast<unsigned long long>(leadingInteger(text)) & 0xFFFFu);

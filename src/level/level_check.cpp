@@ -152,9 +152,26 @@ struct CPlacement
     }
 };
 
+// The game reads a negative start or interval of a generator as 0: what that does, if so.
+void checkGeneratorTimes(const TiXmlElement& generator, const std::string& where, std::vector<std::string>& faults)
+{
+    const struct
+    {
+        const char* attribute;
+        const char* effect;
+    } times[] = {{"start", "the first release comes on the level's first frame"},
+                 {"interval", "it releases one entity every frame"}};
+    for (const auto& time : times) {
+        const int value = leadingInt(generator.Attribute(time.attribute));
+        if (value < 0)
+            faults.push_back("the generator at " + where + " has " + time.attribute + " " + std::to_string(value) +
+                             ": it counts as 0, so " + time.effect);
+    }
+}
+
 // Every name the entities file uses, read before the loader sees them (an unknown name would
-// end the program there).
-std::vector<CPlacement> readPlacements(const std::string& path)
+// end the program there), and the faults of the generators' times.
+std::vector<CPlacement> readPlacements(const std::string& path, std::vector<std::string>& generatorFaults)
 {
     std::vector<CPlacement> placements;
     TiXmlDocument document;
@@ -171,6 +188,7 @@ std::vector<CPlacement> readPlacements(const std::string& path)
          generator = generator->NextSiblingElement("generator")) {
         float x = static_cast<float>(leadingInt(generator->Attribute("x")));
         float y = static_cast<float>(leadingInt(generator->Attribute("y")));
+        checkGeneratorTimes(*generator, at(x, y), generatorFaults);
         for (const TiXmlElement* child = generator->FirstChildElement("generatorentity"); child;
              child = child->NextSiblingElement("generatorentity"))
             if (const char* name = child->Attribute("name"))
@@ -294,7 +312,10 @@ void CLevelChecker::checkMap()
 
 void CLevelChecker::checkEntities()
 {
-    const std::vector<CPlacement> placements = readPlacements(entitiesFile);
+    std::vector<std::string> generatorFaults;
+    const std::vector<CPlacement> placements = readPlacements(entitiesFile, generatorFaults);
+    for (const std::string& fault : generatorFaults)
+        report(entitiesFile, fault);
     const CMapEntityCollection& registry = CMapEntityCollection::instance();
     bool allKnown = true;
     for (const CPlacement& placement : placements) {

@@ -7,17 +7,6 @@
 #include "app/globals.h"
 #include "app/text_number.h"
 
-namespace {
-
-// A score or a time cannot be negative: a negative number in the file counts as 0.
-Uint32 leadingCount(const char* text)
-{
-    int value = leadingInt(text);
-    return value < 0 ? 0 : static_cast<Uint32>(value);
-}
-
-}
-
 void readLevelDefinition(CLevelDefinition& level, const std::string& path)
 {
     TiXmlDocument document;

@@ -1,6 +1,7 @@
 // Reading a level's map entities file: <mapEntities> holds <entity name x y> and
 // <generator x y interval start> elements, each generator holding <generatorentity name>.
-// All entities are made before any generator, whatever the order in the file.
+// All entities are made before any generator, whatever the order in the file. A negative
+// interval or start counts as 0.
 #include <tinyxml.h>
 
 #include "app/fatal.h"
@@ -57,9 +58,9 @@ void CMapEntitiesCollection::loadEntities(const std::string& path)
          element = element->NextSiblingElement("generator")) {
         int x = leadingInt(required(element, "x", "X not found near GENERATOR tag!", path));
         int y = leadingInt(required(element, "y", "Y not found near GENERATOR tag!", path));
-        int interval = leadingInt(required(element, "interval", "INTERVAL not found near GENERATOR tag!", path));
-        int start = leadingInt(required(element, "start", "START not found near GENERATOR tag!", path));
-        auto generator = std::make_unique<CMapGenerator>(x, y, static_cast<Uint32>(interval), static_cast<Uint32>(start));
+        Uint32 interval = leadingCount(required(element, "interval", "INTERVAL not found near GENERATOR tag!", path));
+        Uint32 start = leadingCount(required(element, "start", "START not found near GENERATOR tag!", path));
+        auto generator = std::make_unique<CMapGenerator>(x, y, interval, start);
         for (const TiXmlElement* child = element->FirstChildElement("generatorentity"); child;
              child = child->NextSiblingElement("generatorentity")) {
             const char* name = required(child, "name", "NAME not found near ENTITY(GENERATOR) tag!", path);

@@ -339,6 +339,17 @@ TEST_F(BrokenCopy, AnUnknownNameIsReportedBeforeTheLoaderSeesIt)
                                 "program ends when it loads the level)");
 }
 
+TEST_F(BrokenCopy, AGeneratorsNegativeTimesAreReported)
+{
+    files.generators = {R"(<generator x="-160" y="60" interval="9000" start="-2000"><generatorentity name="PLANE"/></generator>)"};
+    expectOnly(check(), "easy/l3_entities.xml",
+               "the generator at (-160, 60) has start -2000: it counts as 0, so the first release comes on the "
+               "level's first frame");
+    files.generators = {R"(<generator x="-160" y="60" interval="-1" start="2000"><generatorentity name="PLANE"/></generator>)"};
+    expectOnly(check(), "easy/l3_entities.xml",
+               "the generator at (-160, 60) has interval -1: it counts as 0, so it releases one entity every frame");
+}
+
 TEST_F(BrokenCopy, WalkersStartClearOfSolidCells)
 {
     files.entities[1] = entity("CLOVEK1", 120, boxOnGroundY("CLOVEK1"));

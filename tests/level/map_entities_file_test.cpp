@@ -88,6 +88,28 @@ TEST_F(MapEntitiesFile, StartZeroAndIntervalZero)
     EXPECT_EQ(generator.poll(), nullptr);
 }
 
+TEST_F(MapEntitiesFile, NegativeStartAndIntervalCountAsZero)
+{
+    CMapEntitiesCollection_Game level;
+    level.loadEntities(file(R"(<mapEntities>
+        <generator x="10" y="20" interval="-1" start="-500">
+          <generatorentity name="CAT"/><generatorentity name="DOG"/>
+        </generator>
+        <generator x="30" y="40" interval="-7" start="100"><generatorentity name="PIG"/><generatorentity name="FOX"/></generator>
+      </mapEntities>)"));
+    level.spawnFromGenerators();
+    ASSERT_EQ(level.size(), 1u);  // the first generator's first release at once
+    EXPECT_EQ(level.at(0)->getName(), "DOG");
+    level.spawnFromGenerators();
+    ASSERT_EQ(level.size(), 2u);  // and its next one on the next frame
+    EXPECT_EQ(level.at(1)->getName(), "CAT");
+    clock.advance(100);
+    level.spawnFromGenerators();
+    level.spawnFromGenerators();
+    ASSERT_EQ(level.size(), 4u);  // the second after its start, then one a frame
+    EXPECT_EQ(level.at(3)->getName(), "PIG");
+}
+
 TEST_F(MapEntitiesFile, AFileWithoutTheRootLeavesTheLevelEmpty)
 {
     CMapEntitiesCollection_Game level;
