@@ -58,13 +58,17 @@ float frameFactorFor(Uint32 frameMs, float gameSpeed)
 }
 
 CApplication::CApplication(const CCommandLine& commandLine)
-    : options(commandLine), demo(CDemoSession::fromCommandLine(commandLine))
+    : options(commandLine), demo(CDemoSession::fromCommandLine(commandLine, gamepad))
 {
     if (!commandLine.statDump.empty())
         stats = std::make_unique<CStatDump>(commandLine.statDump);
 }
 
-CApplication::~CApplication() = default;
+CApplication::~CApplication()
+{
+    if (inputSource() == &gamepad)
+        setInputSource(nullptr);
+}
 
 void CApplication::initialise()
 {
@@ -74,6 +78,9 @@ void CApplication::initialise()
     CSoundEngine& sound = CSoundEngine::instance();
     sound.open();
     sound.registerGameSounds();
+
+    gamepad.open();
+    setInputSource(&gamepad);
 
     CControlOptions::instance().load("controls.cfg");
     CAudioOptions::instance().load();
@@ -210,6 +217,9 @@ void CApplication::shutdown()
     prototypeControllers.clear();
     if (demo)
         demo->finish();
+    if (inputSource() == &gamepad)
+        setInputSource(nullptr);
+    gamepad.close();
 }
 
 void CApplication::addState(std::unique_ptr<CStavHry> state)
@@ -247,6 +257,7 @@ void CApplication::switchTo(const std::string& stateName)
     for (auto& state : states)
         if (state->getName() == stateName)
             currentState = state.get();
+    gamepad.setPlaying(stateName == "HRA");
     CSoundEngine::instance().stopAllSounds();
 }
 

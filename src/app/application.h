@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/gamepad.h"
 #include "app/stav_hry.h"
 #include "app/timer.h"
+#include "demo/demo_sdl_sources.h"
 #include "entity/entity_controller.h"
 #include "frontend/high_score_table.h"
 
@@ -77,6 +79,11 @@ public:
     std::unique_ptr<CSpriteCollection> sprites;
 
     const CCommandLine options;
+
+    // SDL's event queue as the game reads it: through the first joystick, whose events become key
+    // events (the pad's buttons stand for the shot in play and for Return elsewhere).
+    CSdlInput sdlQueue;
+    CGamepad gamepad{sdlQueue};
 
     // The demo being recorded or replayed (--record, --playdemo, --timedemo) and the statistics
     // file (--statdump), when the command line asks for them.

@@ -5,7 +5,8 @@
 
 // SDL's own clock and event queue as sources, for the demo code that stands between them and
 // the game: a recording reads the real keyboard and clock through them, a replay watches them
-// only for the viewer's Escape and for the pace of the frames.
+// only for the viewer's Escape and for the pace of the frames. (The game reads the queue through
+// its gamepad, which turns the joystick's events into key events.)
 class CSdlClock : public CClockSource
 {
 public:

@@ -36,19 +36,21 @@ void checkWritable(const std::string& path)
 
 }
 
-std::unique_ptr<CDemoSession> CDemoSession::fromCommandLine(const CCommandLine& commandLine)
+std::unique_ptr<CDemoSession> CDemoSession::fromCommandLine(const CCommandLine& commandLine,
+                                                            CInputSource& realInput)
 {
     if (!commandLine.record.empty())
-        return std::make_unique<CDemoSession>(EMode::Record, commandLine.record, commandLine);
+        return std::make_unique<CDemoSession>(EMode::Record, commandLine.record, commandLine, realInput);
     if (!commandLine.playDemo.empty())
-        return std::make_unique<CDemoSession>(EMode::Play, commandLine.playDemo, commandLine);
+        return std::make_unique<CDemoSession>(EMode::Play, commandLine.playDemo, commandLine, realInput);
     if (!commandLine.timeDemo.empty())
-        return std::make_unique<CDemoSession>(EMode::Time, commandLine.timeDemo, commandLine);
+        return std::make_unique<CDemoSession>(EMode::Time, commandLine.timeDemo, commandLine, realInput);
     return nullptr;
 }
 
-CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CCommandLine& commandLine)
-    : CDemoSession(mode, demoPath, commandLine, sdlClock, sdlInput)
+CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CCommandLine& commandLine,
+                           CInputSource& inputSource)
+    : CDemoSession(mode, demoPath, commandLine, sdlClock, inputSource)
 {
 }
 

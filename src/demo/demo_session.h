@@ -24,13 +24,14 @@ class CDemoSession : public CInputSource
 public:
     enum class EMode { Record, Play, Time };
 
-    // Null when the command line asks for no demo.
-    static std::unique_ptr<CDemoSession> fromCommandLine(const CCommandLine& commandLine);
+    // Null when the command line asks for no demo. The real input is the keyboard, mouse and
+    // gamepad as the game reads them without a demo.
+    static std::unique_ptr<CDemoSession> fromCommandLine(const CCommandLine& commandLine, CInputSource& realInput);
 
     // A replayed demo is read and checked here, and a recording's file is checked for being
     // writable: a bad demo file ends the program with the reason on standard error (status 2).
-    CDemoSession(EMode mode, const std::string& path, const CCommandLine& commandLine);
-    // The same with other sources for the real clock and input (checks).
+    CDemoSession(EMode mode, const std::string& path, const CCommandLine& commandLine, CInputSource& realInput);
+    // The same with another source for the real clock (checks).
     CDemoSession(EMode mode, const std::string& path, const CCommandLine& commandLine, CClockSource& realClock,
                  CInputSource& realInput);
     ~CDemoSession() override;
@@ -73,7 +74,6 @@ private:
     static void saveRecordingAtExit();
 
     CSdlClock sdlClock;
-    CSdlInput sdlInput;
     CClockSource& realClock;
     CInputSource& realInput;
     const EMode sessionMode;

@@ -317,13 +317,14 @@ TEST(DemoFileDeathTest, ABadDemoEndsTheProgramWithItsReason)
     const std::string truncated = dir.write("short.demo", sampleDemo().substr(0, 130));
     const std::string newer = dir.write("newer.demo", std::string("ZEPODEMO") + char(9) + char(0));
     CCommandLine commandLine;
-    EXPECT_EXIT({ CDemoSession session(CDemoSession::EMode::Play, truncated, commandLine); }, ::testing::ExitedWithCode(2),
+    CSdlInput input;
+    EXPECT_EXIT({ CDemoSession session(CDemoSession::EMode::Play, truncated, commandLine, input); }, ::testing::ExitedWithCode(2),
                 "zepo: .*short.demo: frame 1 of 3 is cut short \\(the file is truncated\\)");
-    EXPECT_EXIT({ CDemoSession session(CDemoSession::EMode::Time, newer, commandLine); }, ::testing::ExitedWithCode(2),
+    EXPECT_EXIT({ CDemoSession session(CDemoSession::EMode::Time, newer, commandLine, input); }, ::testing::ExitedWithCode(2),
                 "newer.demo: demo format version 9 is newer than this game can replay");
-    EXPECT_EXIT({ CDemoSession session(CDemoSession::EMode::Play, dir.file("none.demo"), commandLine); },
+    EXPECT_EXIT({ CDemoSession session(CDemoSession::EMode::Play, dir.file("none.demo"), commandLine, input); },
                 ::testing::ExitedWithCode(2), "none.demo: No such file or directory");
-    EXPECT_EXIT({ CDemoSession session(CDemoSession::EMode::Record, dir.file("no/dir/x.demo"), commandLine); },
+    EXPECT_EXIT({ CDemoSession session(CDemoSession::EMode::Record, dir.file("no/dir/x.demo"), commandLine, input); },
                 ::testing::ExitedWithCode(2), "x.demo: cannot record the demo: No such file or directory");
 }
 

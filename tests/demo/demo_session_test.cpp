@@ -9,9 +9,11 @@
 
 #include "app/application.h"
 #include "app/clock.h"
+#include "app/gamepad.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "behaviour/prototype_controllers.h"
+#include "demo/demo_bytes.h"
 #include "demo/demo_file.h"
 #include "demo/demo_session.h"
 #include "demo/demo_statdump.h"
@@ -89,6 +91,7 @@ public:
         event.key.keysym.sym = key;
         events.emplace_back(tick, event);
     }
+    void send(Uint32 tick, const SDL_Event& event) { events.emplace_back(tick, event); }
     void quit(Uint32 tick)
     {
         SDL_Event event{};
@@ -181,9 +184,30 @@ protected:
         return world;
     }
 
+    // The same game on a pad: the hat flies right from frame 2 to frame 40, the first button
+    // shoots in frame 60.
+    static CFakeWorld padPlayer()
+    {
+        CFakeWorld world(20);
+        SDL_Event hat{};
+        hat.type = SDL_JOYHATMOTION;
+        hat.jhat.value = SDL_HAT_RIGHT;
+        world.send(CFakeWorld::frameTick(2), hat);
+        hat.jhat.value = SDL_HAT_CENTERED;
+        world.send(CFakeWorld::frameTick(40), hat);
+        SDL_Event button{};
+        button.type = SDL_JOYBUTTONDOWN;
+        button.jbutton.state = SDL_PRESSED;
+        world.send(CFakeWorld::frameTick(60), button);
+        world.quit(CFakeWorld::frameTick(800));
+        return world;
+    }
+
     // Plays one game from the first level as the program does it, with the singletons as a
-    // fresh program has them; answers the statistics.
-    std::string play(CDemoSession::EMode mode, const std::string& demoPath, CFakeWorld& world)
+    // fresh program has them; answers the statistics. The real input is the world itself, or
+    // what stands between it and the game.
+    std::string play(CDemoSession::EMode mode, const std::string& demoPath, CFakeWorld& world,
+                     CInputSource* input = nullptr)
     {
         globals.windTimer = std::make_unique<CTimer>(5000);
         globals.endTimer = std::make_unique<CTimer>(3500);
@@ -198,7 +222,7 @@ protected:
         for (const char* name : {"INTRO", "OUTRO", "ENTERTOP10", "TIP"})
             app.addState(std::make_unique<CIdleState>(name));
         app.addState(std::make_unique<CStavHry_Pauza>());
-        app.demo = std::make_unique<CDemoSession>(mode, demoPath, CCommandLine(), world, world);
+        app.demo = std::make_unique<CDemoSession>(mode, demoPath, CCommandLine(), world, input ? *input : world);
         app.stats = std::make_unique<CStatDump>(statsPath);
         std::srand(app.demo->begin());
         app.demo->takeSettings(app.highScores);
@@ -237,6 +261,38 @@ TEST_F(DemoGame, AReplayPlaysTheRecordedGameAgain)
     EXPECT_EQ(play(CDemoSession::EMode::Time, demoPath, quiet), recorded);
     CFakeWorld watched(20);
     EXPECT_EQ(play(CDemoSession::EMode::Play, demoPath, watched), recorded);
+}
+
+TEST_F(DemoGame, AGamePlayedOnThePadIsRecordedAsItsKeysAndReplaysWithoutThePad)
+{
+    const std::string onTheKeyboard = record(player());
+    CFakeWorld world = padPlayer();
+    CGamepad pad(world);
+    pad.setPlaying(true);
+    const std::string recorded = play(CDemoSession::EMode::Record, demoPath, world, &pad);
+    EXPECT_EQ(recorded, onTheKeyboard);
+
+    CDemo demo;
+    std::string error;
+    ASSERT_TRUE(readDemoFile(demoPath, demo, error)) << error;
+    std::vector<std::string> keys;
+    for (const CDemoFrame& frame : demo.frames) {
+        CDemoByteReader in(demo.bytes, frame.pollOffset);
+        for (Uint32 poll = 0; poll < frame.pollCount; ++poll) {
+            const Uint8 type = in.u8();
+            if (type == SDL_NOEVENT)
+                continue;
+            const SDL_Event event = readDemoEvent(type, in);
+            if (type == SDL_KEYDOWN || type == SDL_KEYUP)
+                keys.push_back((type == SDL_KEYDOWN ? "down " : "up ") + std::to_string(event.key.keysym.sym));
+            else
+                EXPECT_EQ(type, SDL_QUIT) << "only keys and the closing of the window are recorded";
+        }
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"down 100", "up 100", "down 32"}));  // d, d, space
+
+    CFakeWorld quiet(20);
+    EXPECT_EQ(play(CDemoSession::EMode::Time, demoPath, quiet), recorded);
 }
 
 TEST_F(DemoGame, OneChangedEventChangesTheReplay)
@@ -329,11 +385,12 @@ TEST_F(DemoGame, TheHeaderCarriesTheSettingsThatChangeTheGame)
     keys.right = SDLK_RIGHT;
     globals.setDifficulty(1);
     globals.hints = true;
+    CSdlInput input;
     CHighScoreTable recorded;
     recorded.insert("Ema", 5000);
     recorded.insert("Ota", 300);
     {
-        CDemoSession recording(CDemoSession::EMode::Record, demoPath, CCommandLine());
+        CDemoSession recording(CDemoSession::EMode::Record, demoPath, CCommandLine(), input);
         recording.begin();
         recording.takeSettings(recorded);
         recording.finish();
@@ -344,7 +401,7 @@ TEST_F(DemoGame, TheHeaderCarriesTheSettingsThatChangeTheGame)
     CHighScoreTable local;  // this machine's table: a score of 400 would not enter it
     for (int entry = 0; entry < 10; ++entry)
         local.insert("Mistr", 9000);
-    CDemoSession replay(CDemoSession::EMode::Time, demoPath, CCommandLine());
+    CDemoSession replay(CDemoSession::EMode::Time, demoPath, CCommandLine(), input);
     replay.takeSettings(local);
     EXPECT_EQ(keys.right, SDLK_RIGHT);
     EXPECT_EQ(globals.difficulty, 1u);

@@ -3,6 +3,7 @@
 #include "front_end_fixture.h"
 #include "frontend/stav_intro.h"
 #include "gfx/font.h"
+#include "support/pad_events.h"
 #include "support/surfaces.h"
 
 namespace {
@@ -78,6 +79,28 @@ TEST_F(IntroTest, TheOptionsUseTheSmallFontAndTheirBackItemReturnsToTheMenuThatL
     press(SDLK_UP);  // "zpet" is the last item
     choose();
     EXPECT_EQ(intro.menus().currentName(), "inGameMenu");
+}
+
+TEST_F(IntroTest, ThePadWalksTheMenus)
+{
+    CScopedInput padInput(app.gamepad);
+    frames(1);
+    pushHat(SDL_HAT_DOWN);
+    frames(4);
+    pushHat(SDL_HAT_CENTERED);
+    pushAxis(1, 30000);
+    frames(4);
+    pushAxis(1, 0);
+    frames(1);
+    pushButton(0, true);
+    pushButton(0, false);
+    frames(1);
+    EXPECT_EQ(intro.menus().currentName(), "optionsMenu");
+    pushButton(1, true);  // "zpet"
+    pushButton(1, false);
+    frames(2);
+    EXPECT_EQ(intro.menus().currentName(), "mainMenu");
+    EXPECT_TRUE(app.running);
 }
 
 TEST_F(IntroTest, EscapeOnTheMainMenuQuits)

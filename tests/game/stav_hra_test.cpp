@@ -16,6 +16,7 @@
 #include "gfx/font.h"
 #include "level/level_list.h"
 #include "support/level_files.h"
+#include "support/pad_events.h"
 #include "support/scripted_input.h"
 #include "support/test_support.h"
 #include "support/test_world.h"
@@ -226,6 +227,44 @@ TEST_F(GameplayState, RestartGoesBackToTheFirstLevel)
     EXPECT_EQ(app.levelIndex, 0);
     EXPECT_EQ(globals.totalScore, 0u);
     EXPECT_EQ(app.level->displayName(), "Pole l1");
+}
+
+TEST_F(GameplayState, ThePadFliesTheBirdShootsAndPauses)
+{
+    CScopedInput padInput(app.gamepad);
+    frames(1);
+    const CMapEntity* bird = app.level->getEntities().getPlayer();
+    ASSERT_NE(bird, nullptr);
+    const float start = bird->getX();
+    pushHat(SDL_HAT_RIGHT);
+    frames(20);
+    pushHat(SDL_HAT_CENTERED);
+    frames(1);
+    const float right = bird->getX();
+    EXPECT_GT(right, start + 20);
+    pushAxis(0, -32768);
+    frames(20);
+    pushAxis(0, 0);
+    frames(1);
+    EXPECT_LT(bird->getX(), right - 20);
+
+    const Uint32 ammo = globals.ammo;
+    pushButton(0, true);
+    pushButton(0, false);
+    frames(1);
+    EXPECT_EQ(globals.ammo, ammo - 1);
+
+    pushButton(7, true);
+    pushButton(7, false);
+    frames(1);
+    EXPECT_EQ(app.currentStateName(), "PAUZA");
+    frames(5);
+    pushButton(0, true);
+    frames(1);
+    EXPECT_EQ(app.currentStateName(), "HRA");
+    pushButton(0, false);
+    frames(1);
+    EXPECT_EQ(globals.ammo, ammo - 1);  // the Return that ended the pause shot nothing
 }
 
 TEST_F(GameplayState, AQuitEventStopsTheGame)
