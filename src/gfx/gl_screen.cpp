@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "gfx/gl_clip.h"
 #include "gfx/gl_pixels.h"
 
 namespace {
 
-// Textures given back by freed surfaces are kept for reuse (the temporary surfaces of translucent
-// drawing come and go every frame) up to this many. A texture is reused only in a later frame:
+// Textures given back by freed surfaces are kept for reuse (surfaces drawn once and freed come and
+// go every frame) up to this many. A texture is reused only in a later frame:
 // changing one that a drawing of this frame still reads would make OpenGL finish that drawing first.
 constexpr size_t pooledTextures = 64;
 
@@ -27,6 +28,26 @@ ColourSizes colourSizesFor(int bitsPerPixel)
     if (bitsPerPixel == 16)
         return {5, 6, 5};
     return {8, 8, 8};
+}
+
+// SDL blends by alpha / 256 (and takes 255 as opaque), OpenGL by alpha / 255: the alpha that
+// OpenGL is given keeps the two within a level of each other.
+Uint8 blendingAlpha(Uint8 alpha)
+{
+    if (alpha == SDL_ALPHA_OPAQUE)
+        return alpha;
+    return static_cast<Uint8>((alpha * 255 + 128) / 256);
+}
+
+// Texture combiners (which mix a tint into the texels) are part of OpenGL from 1.3 on.
+bool hasCombiners(const GlFunctions& gl)
+{
+    const char* version = reinterpret_cast<const char*>(gl.GetString(GL_VERSION));
+    int major = 0, minor = 0;
+    if (version && std::sscanf(version, "%d.%d", &major, &minor) == 2 && (major > 1 || minor >= 3))
+        return true;
+    const char* extensions = reinterpret_cast<const char*>(gl.GetString(GL_EXTENSIONS));
+    return extensions && std::strstr(extensions, "GL_ARB_texture_env_combine");
 }
 
 }
@@ -84,6 +105,21 @@ void GlScreen::setUp(const Settings& settings)
     gl.BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     gl.Color4ub(255, 255, 255, SDL_ALPHA_OPAQUE);
+    combiners = hasCombiners(gl);
+    if (combiners) {
+        // The tinted mode: colour = texel * a + tint * (1 - a), with the tint and a given as the
+        // drawing colour; alpha = the texel's.
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_INTERPOLATE);
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_SOURCE2_RGB, GL_PRIMARY_COLOR);
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_OPERAND2_RGB, GL_SRC_ALPHA);
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_REPLACE);
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_TEXTURE);
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
+    }
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
     gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
 
@@ -106,6 +142,25 @@ void GlScreen::setUp(const Settings& settings)
 
 int GlScreen::blit(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect)
 {
+    return blitWith(source, sourceRect, targetRect, nullptr);
+}
+
+int GlScreen::blitTranslucent(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, Uint8 alpha)
+{
+    const Ink ink = {true, false, 255, 255, 255, blendingAlpha(alpha)};
+    return blitWith(source, sourceRect, targetRect, &ink);
+}
+
+int GlScreen::blitTinted(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, Uint8 red, Uint8 green,
+                         Uint8 blue)
+{
+    // Half and half: the texels weigh 128 / 255, the tint the rest.
+    const Ink ink = {true, true, red, green, blue, 128};
+    return blitWith(source, sourceRect, targetRect, &ink);
+}
+
+int GlScreen::blitWith(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, const Ink* effect)
+{
     if (source->locked || substitute->locked) {
         SDL_SetError("Surfaces must not be locked during blit");
         return -1;
@@ -124,9 +179,15 @@ int GlScreen::blit(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRe
         SDL_SetError("glSDL/wrapper: texture table full");
         return -1;
     }
-    if (!prepareTextures(*info))
-        return -1;
-    draw(source, *info, area, placed.x, placed.y);
+    if (!effect) {
+        if (!prepareTextures(*info))
+            return -1;
+        draw(info->tiles, area, placed.x, placed.y, plainInk(source, info->rule));
+    } else {
+        if (!prepareOverBlack(*info))
+            return -1;
+        draw(info->overBlackTiles, area, placed.x, placed.y, *effect);
+    }
     return 0;
 }
 
@@ -181,7 +242,8 @@ void GlScreen::unlock()
         return;
     info->valid = false;
     if (prepareTextures(*info))
-        draw(substitute, *info, {0, 0, static_cast<Uint16>(substitute->w), static_cast<Uint16>(substitute->h)}, 0, 0);
+        draw(info->tiles, {0, 0, static_cast<Uint16>(substitute->w), static_cast<Uint16>(substitute->h)}, 0, 0,
+             plainInk(substitute, info->rule));
 }
 
 void GlScreen::swap()
@@ -206,6 +268,8 @@ void GlScreen::forget(SDL_Surface* surface)
     if (!info)
         return;
     for (GlTile& tile : info->tiles)
+        giveBack(tile);
+    for (GlTile& tile : info->overBlackTiles)
         giveBack(tile);
     table.release(*info);
 }
@@ -235,9 +299,37 @@ bool GlScreen::prepareTextures(TexInfo& info)
     const TexelRule rule = texelRuleFor(surface);
     if (info.valid && info.rule == rule)
         return true;
-    if (info.tiles.empty())
-        planTiles(surface->w, surface->h, maxTextureSize, info.tiles);
-    for (GlTile& tile : info.tiles)
+    if (!upload(surface, rule, info.tiles))
+        return false;
+    info.rule = rule;
+    info.valid = true;
+    return true;
+}
+
+bool GlScreen::prepareOverBlack(TexInfo& info)
+{
+    if (info.overBlackValid)
+        return true;
+    // The temporary surface of the translucent drawing, for the whole source at once.
+    SDL_Surface* surface = info.surface;
+    SDL_Surface* onBlack =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, surface->w, surface->h, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
+    if (!onBlack)
+        return false;
+    SDL_BlitSurface(surface, nullptr, onBlack, nullptr);
+    TexelRule blackKeyed;
+    blackKeyed.keyed = true;
+    blackKeyed.key = 0;
+    info.overBlackValid = upload(onBlack, blackKeyed, info.overBlackTiles);
+    SDL_FreeSurface(onBlack);
+    return info.overBlackValid;
+}
+
+bool GlScreen::upload(SDL_Surface* surface, const TexelRule& rule, std::vector<GlTile>& tiles)
+{
+    if (tiles.empty())
+        planTiles(surface->w, surface->h, maxTextureSize, tiles);
+    for (GlTile& tile : tiles)
         if (!tile.texture) {
             tile.texture = makeTexture(tile.textureWidth, tile.textureHeight);
             if (!tile.texture) {
@@ -248,7 +340,7 @@ bool GlScreen::prepareTextures(TexInfo& info)
         }
 
     SDL_LockSurface(surface);
-    for (GlTile& tile : info.tiles) {
+    for (GlTile& tile : tiles) {
         staging.resize(static_cast<size_t>(tile.area.w) * tile.area.h * 4);
         surfaceToTexels(surface, rule, tile.area, staging.data());
         useTexture(tile.texture);
@@ -257,8 +349,6 @@ bool GlScreen::prepareTextures(TexInfo& info)
         ++uploadCount;
     }
     SDL_UnlockSurface(surface);
-    info.rule = rule;
-    info.valid = true;
     return true;
 }
 
@@ -307,14 +397,18 @@ void GlScreen::giveBack(GlTile& tile)
 void GlScreen::dropAllTextures(bool replan)
 {
     table.forEachInUse([&](TexInfo& info) {
-        for (GlTile& tile : info.tiles)
-            if (tile.texture) {
-                gl.DeleteTextures(1, &tile.texture);
-                tile.texture = 0;
-            }
+        for (std::vector<GlTile>* tiles : {&info.tiles, &info.overBlackTiles})
+            for (GlTile& tile : *tiles)
+                if (tile.texture) {
+                    gl.DeleteTextures(1, &tile.texture);
+                    tile.texture = 0;
+                }
         info.valid = false;
-        if (replan)
+        info.overBlackValid = false;
+        if (replan) {
             info.tiles.clear();
+            info.overBlackTiles.clear();
+        }
     });
     for (const PooledTexture& pooled : pool)
         gl.DeleteTextures(1, &pooled.texture);
@@ -322,12 +416,18 @@ void GlScreen::dropAllTextures(bool replan)
     boundTexture = 0;
 }
 
-void GlScreen::draw(SDL_Surface* source, TexInfo& info, const SDL_Rect& area, int x, int y)
+GlScreen::Ink GlScreen::plainInk(SDL_Surface* source, const TexelRule& rule)
 {
     const Uint8 alpha = surfaceAlphaFor(source);
-    useBlending(info.rule.perPixelAlpha || info.rule.keyed || alpha != SDL_ALPHA_OPAQUE);
-    useAlpha(alpha);
-    for (const GlTile& tile : info.tiles) {
+    return {rule.perPixelAlpha || rule.keyed || alpha != SDL_ALPHA_OPAQUE, false, 255, 255, 255,
+            blendingAlpha(alpha)};
+}
+
+void GlScreen::draw(const std::vector<GlTile>& tiles, const SDL_Rect& area, int x, int y, const Ink& ink)
+{
+    useBlending(ink.blend);
+    useInk(ink);
+    for (const GlTile& tile : tiles) {
         const int left = std::max<int>(tile.area.x, area.x);
         const int top = std::max<int>(tile.area.y, area.y);
         const int right = std::min(tile.area.x + tile.area.w, area.x + area.w);
@@ -379,10 +479,15 @@ void GlScreen::useBlending(bool on)
     blending = on;
 }
 
-void GlScreen::useAlpha(Uint8 alpha)
+void GlScreen::useInk(const Ink& ink)
 {
-    if (alpha == colourAlpha)
+    if (ink.tinted != tinting) {
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, ink.tinted ? GL_COMBINE : GL_MODULATE);
+        tinting = ink.tinted;
+    }
+    const Uint8 wanted[4] = {ink.red, ink.green, ink.blue, ink.alpha};
+    if (std::equal(wanted, wanted + 4, colour))
         return;
-    gl.Color4ub(255, 255, 255, alpha);
-    colourAlpha = alpha;
+    gl.Color4ub(ink.red, ink.green, ink.blue, ink.alpha);
+    std::copy(wanted, wanted + 4, colour);
 }

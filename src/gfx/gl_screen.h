@@ -36,6 +36,14 @@ public:
 
     // Blit of a surface onto the screen, with SDL_UpperBlit's arguments and result.
     int blit(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect);
+    // The translucent and the tinted blit of a sprite frame (what a blit onto black, then onto the
+    // screen with the black keyed out, shows: with per-surface alpha, or half and half with the
+    // colour), drawn from the source's over-black textures, so nothing is uploaded while the
+    // source stays unchanged. Tints need OpenGL's texture combiners (drawsTints).
+    int blitTranslucent(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, Uint8 alpha);
+    int blitTinted(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, Uint8 red, Uint8 green,
+                   Uint8 blue);
+    bool drawsTints() const { return combiners; }
     // SDL_FillRect on the screen.
     int fill(SDL_Rect* rect, Uint32 colour);
     // Reads an area of the screen (null: all of it) back into the substitute surface and returns
@@ -55,16 +63,29 @@ public:
     void close();
 
 private:
+    // How texels are put on the screen: blended or not, modulated by a colour, or (tinted) mixed
+    // with it by the colour's alpha.
+    struct Ink
+    {
+        bool blend;
+        bool tinted;
+        Uint8 red, green, blue, alpha;
+    };
     GlScreen(const GlFunctions& gl, GlTextureTable& table);
     void setUp(const Settings& settings);
+    // A blit from the source's own textures, or with an effect from its over-black ones.
+    int blitWith(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, const Ink* effect);
     bool prepareTextures(TexInfo& info);
+    bool prepareOverBlack(TexInfo& info);
+    bool upload(SDL_Surface* surface, const TexelRule& rule, std::vector<GlTile>& tiles);
     GLuint makeTexture(int width, int height);
     void giveBack(GlTile& tile);
     void dropAllTextures(bool replan);
-    void draw(SDL_Surface* source, TexInfo& info, const SDL_Rect& sourceArea, int x, int y);
+    void draw(const std::vector<GlTile>& tiles, const SDL_Rect& sourceArea, int x, int y, const Ink& ink);
+    static Ink plainInk(SDL_Surface* source, const TexelRule& rule);
     void useTexture(GLuint texture);
     void useBlending(bool on);
-    void useAlpha(Uint8 alpha);
+    void useInk(const Ink& ink);
 
     struct PooledTexture
     {
@@ -85,8 +106,10 @@ private:
     std::vector<Uint8> staging;
     std::vector<PooledTexture> pool;
 
+    bool combiners = false;
     bool texturing = false;
     bool blending = false;
+    bool tinting = false;
     GLuint boundTexture = 0;
-    Uint8 colourAlpha = SDL_ALPHA_OPAQUE;
+    Uint8 colour[4] = {255, 255, 255, SDL_ALPHA_OPAQUE};
 };

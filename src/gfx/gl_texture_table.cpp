@@ -62,6 +62,8 @@ TexInfo* GlTextureTable::acquire(SDL_Surface* surface)
     info.valid = false;
     info.layerAlpha = false;
     info.tiles.clear();
+    info.overBlackTiles.clear();
+    info.overBlackValid = false;
     surface->unused1 = static_cast<Uint32>(indexOf(info) + 1);
     ++used;
     return &info;
@@ -77,6 +79,8 @@ void GlTextureTable::release(TexInfo& info)
     info.valid = false;
     info.layerAlpha = false;
     info.tiles.clear();
+    info.overBlackTiles.clear();
+    info.overBlackValid = false;
     info.nextFree = firstFree;
     firstFree = indexOf(info);
     --used;

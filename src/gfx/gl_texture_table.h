@@ -34,6 +34,10 @@ struct TexInfo
                                      // per-surface alpha (the display format of the OpenGL path)
     TexelRule rule;
     std::vector<GlTile> tiles;       // planned at the first upload
+    // The textures of the surface's pixels as a blit onto black leaves them, black transparent:
+    // what translucent and tinted sprite frames are drawn from (made at their first such blit).
+    std::vector<GlTile> overBlackTiles;
+    bool overBlackValid = false;
     int nextFree = -1;
 };
 

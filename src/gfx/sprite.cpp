@@ -101,12 +101,19 @@ int CFrameset::selectFrame(const std::string& frameName)
     return -1;
 }
 
+SDL_Rect CFrameset::currentArea() const
+{
+    if (!currentFrame)
+        return SDL_Rect{0, 0, 0, 0};
+    return {static_cast<Sint16>(currentFrame->x), static_cast<Sint16>(currentFrame->y),
+            static_cast<Uint16>(currentFrame->w), static_cast<Uint16>(currentFrame->h)};
+}
+
 void CFrameset::drawAndAdvance(SDL_Surface* target, int x, int y)
 {
     if (!currentFrame)
         return;
-    SDL_Rect from = {static_cast<Sint16>(currentFrame->x), static_cast<Sint16>(currentFrame->y),
-                     static_cast<Uint16>(currentFrame->w), static_cast<Uint16>(currentFrame->h)};
+    SDL_Rect from = currentArea();
     SDL_Rect to = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
     glSDL_BlitSurface(source, &from, target, &to);
     advance();
@@ -198,6 +205,12 @@ void CSprite::drawTranslucentAt(SDL_Surface* target, int atX, int atY, int alpha
         currentFrameset->advance();
         return;
     }
+    SDL_Rect from = currentFrameset->currentArea();
+    SDL_Rect at = {static_cast<Sint16>(atX), static_cast<Sint16>(atY), 0, 0};
+    if (glSDL_DrawTranslucent(currentFrameset->getSource(), &from, target, &at, static_cast<Uint8>(alpha))) {
+        currentFrameset->advance();
+        return;
+    }
     SDL_Surface* frame = newFrameSurface(w, h);
     if (!frame)
         return;
@@ -222,6 +235,12 @@ void CSprite::drawTinted(SDL_Surface* target, Uint8 red, Uint8 green, Uint8 blue
     int w = currentFrameset->currentWidth();
     int h = currentFrameset->currentHeight();
     if (w <= 0 || h <= 0) {
+        currentFrameset->advance();
+        return;
+    }
+    SDL_Rect from = currentFrameset->currentArea();
+    SDL_Rect at = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    if (glSDL_DrawTinted(currentFrameset->getSource(), &from, target, &at, red, green, blue)) {
         currentFrameset->advance();
         return;
     }

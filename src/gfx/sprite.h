@@ -53,8 +53,11 @@ public:
     // Draws the current frame at (x, y) and advances the animation by at most one frame once
     // the frame's delay has passed. A play-once animation stops on its first frame.
     void drawAndAdvance(SDL_Surface* target, int x, int y);
-    // Advances as drawAndAdvance does, without drawing (a frame of zero width or height).
+    // Advances as drawAndAdvance does, without drawing (a frame of zero width or height, or one
+    // drawn otherwise: translucent and tinted on the OpenGL screen).
     void advance();
+    // The current frame's area of the source image.
+    SDL_Rect currentArea() const;
 
 private:
     SDL_Surface* source;

@@ -35,6 +35,7 @@ void markChanged(SDL_Surface* surface, const SDL_Rect* area = nullptr)
     if (!info)
         return;
     info->valid = false;
+    info->overBlackValid = false;
     if (info->layerAlpha && !surface->locked)
         refreshLayerAlpha(surface, area);
 }
@@ -250,6 +251,24 @@ int glSDL_BlitSurface(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* ta
     const int result = SDL_UpperBlit(source, sourceRect, target, targetRect);
     markChanged(target, targetRect);
     return result;
+}
+
+bool glSDL_DrawTranslucent(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* target, SDL_Rect* targetRect,
+                           Uint8 alpha)
+{
+    if (!source || !isGlScreen(target) || isGlScreen(source))
+        return false;
+    glScreen->blitTranslucent(source, sourceRect, targetRect, alpha);
+    return true;
+}
+
+bool glSDL_DrawTinted(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* target, SDL_Rect* targetRect,
+                      Uint8 red, Uint8 green, Uint8 blue)
+{
+    if (!source || !isGlScreen(target) || isGlScreen(source) || !glScreen->drawsTints())
+        return false;
+    glScreen->blitTinted(source, sourceRect, targetRect, red, green, blue);
+    return true;
 }
 
 int glSDL_FillRect(SDL_Surface* target, SDL_Rect* rect, Uint32 color)

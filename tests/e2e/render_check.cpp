@@ -170,10 +170,15 @@ int blitAt(SDL_Surface* source, SDL_Rect* area, SDL_Surface* target, int x, int 
     return glSDL_BlitSurface(source, area, target, &at);
 }
 
-// A sprite frame drawn translucently: blitted into a fresh black 32-bit surface, which gets a
-// black colour key and per-surface alpha and is blitted to the target.
+// A sprite frame drawn translucently as the sprites draw it: on the OpenGL screen straight from
+// the sheet's textures; elsewhere blitted into a fresh black 32-bit surface, which gets a black
+// colour key and per-surface alpha and is blitted to the target.
 void drawTranslucent(SDL_Surface* sheet, int frame, SDL_Surface* target, int x, int y, Uint8 alpha)
 {
+    SDL_Rect from = {Sint16(frame * 32), 0, 32, 32};
+    SDL_Rect to = {Sint16(x), Sint16(y), 0, 0};
+    if (glSDL_DrawTranslucent(sheet, &from, target, &to, alpha))
+        return;
     SDL_Surface* temporary = glSDL_CreateRGBSurface(SDL_HWSURFACE, 32, 32, 32, 0xFF, 0xFF00, 0xFF0000, 0);
     SDL_Rect area = {Sint16(frame * 32), 0, 32, 32};
     blitAt(sheet, &area, temporary, 0, 0);
@@ -183,9 +188,14 @@ void drawTranslucent(SDL_Surface* sheet, int frame, SDL_Surface* target, int x, 
     glSDL_FreeSurface(temporary);
 }
 
-// A sprite frame tinted: half and half with the colour, outside the frame transparent.
+// A sprite frame tinted: half and half with the colour, outside the frame transparent (on the
+// OpenGL screen straight from the sheet's textures, elsewhere through two temporary surfaces).
 void drawTinted(SDL_Surface* sheet, int frame, SDL_Surface* target, int x, int y, Uint8 r, Uint8 g, Uint8 b)
 {
+    SDL_Rect from = {Sint16(frame * 32), 0, 32, 32};
+    SDL_Rect to = {Sint16(x), Sint16(y), 0, 0};
+    if (glSDL_DrawTinted(sheet, &from, target, &to, r, g, b))
+        return;
     SDL_Surface* tinted = glSDL_CreateRGBSurface(SDL_HWSURFACE, 32, 32, 32, 0xFF, 0xFF00, 0xFF0000, 0);
     glSDL_FillRect(tinted, nullptr, SDL_MapRGB(tinted->format, r, g, b));
     drawTranslucent(sheet, frame, tinted, 0, 0, 128);
@@ -221,6 +231,13 @@ void drawScene(Scene& s, SDL_Surface* screen)
         drawTranslucent(s.rekeyed, i, screen, 20 + i * 40, 205, 128);
         drawTinted(s.sheet, i, screen, 200 + i * 40, 170, 255, 0, 200);
     }
+    // Effects of a picture with per-pixel alpha, at full and at no alpha, in another tint, and
+    // half off the screen.
+    drawTranslucent(s.glow, 0, screen, 360, 205, 200);
+    drawTranslucent(s.sheet, 0, screen, 180, 205, 255);
+    drawTranslucent(s.sheet, 1, screen, 220, 205, 0);
+    drawTinted(s.sheet, 3, screen, 260, 205, 30, 90, 90);
+    drawTinted(s.sheet, 0, screen, -10, 240, 60, 220, 30);
 
     // The surface-to-surface blits of the re-keyed frames keep their new key.
     SDL_Surface* board = rgbSurface(140, 40, 32);
@@ -386,6 +403,13 @@ TEST_F(RenderCheck, OpenGlDrawsWhatThePlainPathDraws)
         EXPECT_EQ(compare(plain.scene, opengl.scene, exact).pixels, 0)
             << "in " << exact.x << "," << exact.y << " " << exact.w << "x" << exact.h;
 
+    // The translucent and tinted sprites, drawn from the sheets' textures on OpenGL and through
+    // temporary surfaces on the plain path, differ only by the rounding of their blending.
+    for (SDL_Rect effects : {SDL_Rect{0, 170, 190, 32}, SDL_Rect{190, 170, 170, 32}, SDL_Rect{0, 205, 360, 32}, SDL_Rect{360, 205, 40, 32}, SDL_Rect{0, 240, 22, 32}}) {
+        const Difference e = compare(plain.scene, opengl.scene, effects);
+        EXPECT_LE(e.largest, 1) << effects.x << "," << effects.y << " worst at (" << e.firstX << ", " << e.firstY << ")";
+    }
+
     // The round trip through the snapshot surface across a flip loses nothing.
     EXPECT_EQ(compare(plain.scene, plain.restored).pixels, 0);
     EXPECT_EQ(compare(opengl.scene, opengl.restored).pixels, 0);
@@ -428,6 +452,24 @@ TEST_F(RenderCheck, UnchangedSurfacesAreNotUploadedAgain)
         blitAt(s.sheet, nullptr, screen, i, i);
     }
     EXPECT_EQ(glSDL_TextureUploads() - before, 0u);
+
+    // Translucent and tinted frames come from the sheet's textures of its pixels over black,
+    // made at the first such drawing and again only after the sheet changed.
+    before = glSDL_TextureUploads();
+    drawTranslucent(s.rekeyed, 1, screen, 10, 10, 100);
+    EXPECT_EQ(glSDL_TextureUploads() - before, 2u) << "the sheet over black, in two tiles";
+    before = glSDL_TextureUploads();
+    for (int i = 0; i < 10; ++i) {
+        drawTranslucent(s.rekeyed, i % 4, screen, i, i, Uint8(25 * i));
+        drawTinted(s.rekeyed, i % 4, screen, 3 * i, i, Uint8(20 * i), 40, Uint8(200 - 10 * i));
+    }
+    EXPECT_EQ(glSDL_TextureUploads() - before, 0u);
+    SDL_Rect corner = {0, 0, 4, 4};
+    glSDL_FillRect(s.rekeyed, &corner, SDL_MapRGB(s.rekeyed->format, 255, 255, 255));
+    before = glSDL_TextureUploads();
+    drawTinted(s.rekeyed, 0, screen, 10, 10, 255, 0, 0);
+    drawTinted(s.rekeyed, 0, screen, 10, 10, 0, 255, 0);
+    EXPECT_EQ(glSDL_TextureUploads() - before, 2u) << "made again once after a fill";
 
     change(s);
     blitAt(s.changing, nullptr, screen, 0, 0);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/clock.h"
 #include "gfx/font.h"
@@ -127,6 +128,41 @@ TEST_F(SpriteViewer, EveryFramesetOfEverySpriteDrawsSomething)
     finishPage();
     setSpriteCollection(nullptr);
     EXPECT_TRUE(blank.empty()) << "framesets that draw nothing: " << ::testing::PrintToString(blank);
+}
+
+// The translucent and tinted sprites of a level (a shielded bird, a fading power-up, a fainted
+// bird whose tint brightens every frame) are drawn from their sheets' textures: after the first
+// frame nothing is uploaded any more.
+TEST_F(SpriteViewer, TranslucentAndTintedSpritesUploadNothingAfterTheirFirstFrame)
+{
+    CSpriteCollection collection("kolekce");
+    collection.load("data/gfx/didudo_sprites.xml");
+    ASSERT_GE(collection.size(), 6u);
+    SDL_Surface* screen = glSDL_GetVideoSurface();
+    ASSERT_TRUE(glSDL_UsingOpenGL());
+    std::vector<std::unique_ptr<CSprite>> sprites;
+    for (size_t s = 0; s < 6; ++s) {
+        sprites.push_back(std::make_unique<CSprite>(collection.at(s)));
+        sprites.back()->setPosition(int(s) * 100, 200);
+    }
+    unsigned long firstFrame = 0;
+    for (int frame = 0; frame < 20; ++frame) {
+        const unsigned long before = glSDL_TextureUploads();
+        glSDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0x5A, 0x78, 0x96));
+        for (size_t s = 0; s < sprites.size(); ++s) {
+            if (s % 2 == 0)
+                sprites[s]->drawTranslucent(screen, s == 0 ? 128 : 255 - 12 * frame);
+            else
+                sprites[s]->drawTinted(screen, 30, Uint8(40 + 9 * frame), Uint8(40 + 9 * frame));
+        }
+        glSDL_Flip(screen);
+        const unsigned long uploads = glSDL_TextureUploads() - before;
+        if (frame == 0)
+            firstFrame = uploads;
+        else
+            EXPECT_EQ(uploads, 0u) << "frame " << frame;
+    }
+    EXPECT_GT(firstFrame, 0u);
 }
 
 TEST_F(SpriteViewer, TheThreeFontsWriteTheirWholeAlphabet)
