@@ -88,6 +88,7 @@ void CApplication::initialise()
 
     CVideoOptions::instance().load();
     glSDL_ForcePlainPath(options.software);
+    glSDL_SetScale(options.scale);
     glSDL_SetVsync(!demo || demo->mode() != CDemoSession::EMode::Time);
     setWindowIcon("data/gfx/zepo_icon.png");
     setVideoMode();

@@ -4,10 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "gfx/picture_scale.h"
+
 namespace {
 
 const char* const usage =
-    "usage: zepo [--set easy|medium|hard] [--level NAME] [--software]\n"
+    "usage: zepo [--set easy|medium|hard] [--level NAME] [--software] [--scale 1..8]\n"
     "            [--record FILE | --playdemo FILE | --timedemo FILE] [--statdump FILE]\n";
 
 [[noreturn]] void badArguments(const std::string& reason)
@@ -35,6 +37,16 @@ CCommandLine parseCommandLine(int argc, char** argv)
         const char* argument = argv[i];
         if (std::strcmp(argument, "--software") == 0) {
             options.software = true;
+            continue;
+        }
+        if (std::strcmp(argument, "--scale") == 0) {
+            const char* value = i + 1 < argc ? argv[++i] : "";
+            char* end = nullptr;
+            const long scale = std::strtol(value, &end, 10);
+            if (*value == '\0' || *end != '\0' || scale < 1 || scale > maxForcedScale)
+                badArguments(std::string("--scale needs a whole number from 1 to ") + std::to_string(maxForcedScale) +
+                             ", not \"" + value + "\"");
+            options.scale = static_cast<int>(scale);
             continue;
         }
         bool known = false;

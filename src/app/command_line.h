@@ -8,6 +8,7 @@ struct CCommandLine
     std::string levelSet;   // --set easy|medium|hard
     std::string level;      // --level NAME: start a new game directly at this level
     bool software = false;  // --software: draw through the plain SDL path
+    int scale = 0;          // --scale N (1..8): the window's scale; 0 chooses it from the desktop's size
     std::string record;     // --record FILE
     std::string playDemo;   // --playdemo FILE
     std::string timeDemo;   // --timedemo FILE

@@ -1,5 +1,7 @@
 #include "app/input.h"
 
+#include "app/window_events.h"
+
 namespace {
 
 CInputSource* installedSource = nullptr;
@@ -8,12 +10,12 @@ CInputSource* installedSource = nullptr;
 
 int pollEvent(SDL_Event* event)
 {
-    return installedSource ? installedSource->pollEvent(event) : SDL_PollEvent(event);
+    return installedSource ? installedSource->pollEvent(event) : pollWindowEvent(event);
 }
 
 Uint8 mouseState(int* x, int* y)
 {
-    return installedSource ? installedSource->mouseState(x, y) : SDL_GetMouseState(x, y);
+    return installedSource ? installedSource->mouseState(x, y) : windowMouseState(x, y);
 }
 
 void setInputSource(CInputSource* source)

@@ -30,6 +30,7 @@
     X(void, ReadPixels, (GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type, GLvoid * pixels)) \
     X(void, GenTextures, (GLsizei count, GLuint * names))                                                 \
     X(void, DeleteTextures, (GLsizei count, const GLuint* names))                                         \
+    X(GLboolean, IsTexture, (GLuint name))                                                                \
     X(void, BindTexture, (GLenum target, GLuint name))                                                    \
     X(void, TexParameteri, (GLenum target, GLenum name, GLint value))                                     \
     X(void, TexImage2D, (GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height, \
@@ -38,13 +39,28 @@
                             GLenum format, GLenum type, const GLvoid* pixels))                            \
     X(void, GetTexLevelParameteriv, (GLenum target, GLint level, GLenum name, GLint * values))
 
+// The framebuffer objects of GL_EXT_framebuffer_object, in which a scaled picture is drawn before
+// it is shown enlarged; the names carry the extension's suffix "EXT".
+#define GLSDL_GL_FRAMEBUFFER_FUNCTIONS(X)                                                                  \
+    X(void, GenFramebuffersEXT, (GLsizei count, GLuint * names))                                          \
+    X(void, DeleteFramebuffersEXT, (GLsizei count, const GLuint* names))                                  \
+    X(void, BindFramebufferEXT, (GLenum target, GLuint name))                                             \
+    X(void, FramebufferTexture2DEXT, (GLenum target, GLenum attachment, GLenum textureTarget, GLuint texture, \
+                                      GLint level))                                                       \
+    X(GLenum, CheckFramebufferStatusEXT, (GLenum target))
+
 struct GlFunctions
 {
 #define GLSDL_GL_POINTER(returnType, name, parameters) returnType(APIENTRY* name) parameters = nullptr;
     GLSDL_GL_FUNCTIONS(GLSDL_GL_POINTER)
+    GLSDL_GL_FRAMEBUFFER_FUNCTIONS(GLSDL_GL_POINTER)
 #undef GLSDL_GL_POINTER
+
+    // Whether the framebuffer entry points were found (the context must still offer the extension).
+    bool hasFramebufferFunctions() const { return CheckFramebufferStatusEXT != nullptr; }
 };
 
 // Opens the system's OpenGL library (SDL_GL_LoadLibrary) and looks up every entry point above
-// (SDL_GL_GetProcAddress). False when the library or any entry point is missing.
+// (SDL_GL_GetProcAddress). False when the library or any entry point of the first list is missing;
+// the framebuffer entry points are optional (all or none of them are set).
 bool loadGlFunctions(GlFunctions& gl);

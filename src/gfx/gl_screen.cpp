@@ -50,9 +50,8 @@ bool hasCombiners(const GlFunctions& gl)
     return extensions && std::strstr(extensions, "GL_ARB_texture_env_combine");
 }
 
-}
-
-std::unique_ptr<GlScreen> GlScreen::open(const GlFunctions& gl, GlTextureTable& table, const Settings& settings)
+// SDL's OpenGL video mode of the window (or full screen) the settings place the picture in.
+SDL_Surface* setMode(const GlScreen::Settings& settings)
 {
     const ColourSizes sizes = colourSizesFor(settings.bitsPerPixel);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, sizes.red);
@@ -60,7 +59,27 @@ std::unique_ptr<GlScreen> GlScreen::open(const GlFunctions& gl, GlTextureTable& 
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, sizes.blue);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, (settings.flags & SDL_DOUBLEBUF) ? 1 : 0);
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, settings.vsync ? 1 : 0);
-    SDL_Surface* video = SDL_SetVideoMode(settings.width, settings.height, settings.bitsPerPixel, settings.flags);
+    return SDL_SetVideoMode(settings.placement.outputWidth, settings.placement.outputHeight, settings.bitsPerPixel,
+                            settings.flags);
+}
+
+bool hasExtension(const GlFunctions& gl, const char* name)
+{
+    const char* list = reinterpret_cast<const char*>(gl.GetString(GL_EXTENSIONS));
+    if (!list)
+        return false;
+    const size_t length = std::strlen(name);
+    for (const char* found = std::strstr(list, name); found; found = std::strstr(found + length, name))
+        if ((found == list || found[-1] == ' ') && (found[length] == ' ' || found[length] == '\0'))
+            return true;
+    return false;
+}
+
+}
+
+std::unique_ptr<GlScreen> GlScreen::open(const GlFunctions& gl, GlTextureTable& table, const Settings& settings)
+{
+    SDL_Surface* video = setMode(settings);
     if (!video)
         return nullptr;
 
@@ -69,13 +88,42 @@ std::unique_ptr<GlScreen> GlScreen::open(const GlFunctions& gl, GlTextureTable& 
                                                    format.Gmask, format.Bmask, 0);
     if (!substitute)
         return nullptr;
-    substitute->flags |= video->flags & (SDL_FULLSCREEN | SDL_DOUBLEBUF);
 
     std::unique_ptr<GlScreen> screen(new GlScreen(gl, table));
     screen->video = video;
     screen->substitute = substitute;
-    screen->setUp(settings);
+    screen->takeModeFlags();
+    if (!screen->setUp(settings))
+        return nullptr;
     return screen;
+}
+
+bool GlScreen::changeMode(const Settings& settings)
+{
+    readBack(nullptr);
+    SDL_Surface* changed = setMode(settings);
+    if (!changed)
+        return false;
+    video = changed;
+    takeModeFlags();
+    const bool contextKept = probeTexture && gl.IsTexture(probeTexture);
+    releaseTargets(contextKept);
+    if (!contextKept) {
+        // The textures went with the old context: their names are forgotten, not deleted, and
+        // every surface is uploaded again at its next blit.
+        table.forEachInUse([](TexInfo& info) {
+            for (std::vector<GlTile>* tiles : {&info.tiles, &info.overBlackTiles})
+                for (GlTile& tile : *tiles)
+                    tile.texture = 0;
+            info.valid = false;
+            info.overBlackValid = false;
+        });
+        pool.clear();
+    }
+    if (!setUp(settings))
+        return false;
+    restorePicture();
+    return true;
 }
 
 GlScreen::GlScreen(const GlFunctions& gl, GlTextureTable& table) : gl(gl), table(table)
@@ -88,14 +136,23 @@ GlScreen::~GlScreen()
     close();
 }
 
-void GlScreen::setUp(const Settings& settings)
+void GlScreen::takeModeFlags()
 {
-    gl.Viewport(0, 0, settings.width, settings.height);
-    gl.MatrixMode(GL_PROJECTION);
-    gl.LoadIdentity();
-    gl.Ortho(0, settings.width, settings.height, 0, -1, 1);
-    gl.MatrixMode(GL_MODELVIEW);
-    gl.LoadIdentity();
+    const Uint32 modeFlags = SDL_FULLSCREEN | SDL_DOUBLEBUF;
+    substitute->flags = (substitute->flags & ~modeFlags) | (video->flags & modeFlags);
+}
+
+bool GlScreen::setUp(const Settings& settings)
+{
+    pictureWidth = settings.width;
+    pictureHeight = settings.height;
+    placement = settings.placement;
+    // The state below is set afresh: the context may be a new one.
+    texturing = false;
+    blending = false;
+    tinting = false;
+    boundTexture = 0;
+    std::fill(colour, colour + 4, SDL_ALPHA_OPAQUE);
     gl.Disable(GL_DEPTH_TEST);
     gl.Disable(GL_CULL_FACE);
     gl.Disable(GL_DITHER);
@@ -131,13 +188,122 @@ void GlScreen::setUp(const Settings& settings)
     if (settings.textureSizeLimit > 0)
         maxTextureSize = std::min(maxTextureSize, settings.textureSizeLimit);
 
-    // A new screen starts black, as SDL's does.
+    // A texture name becomes a texture at its first binding.
+    gl.GenTextures(1, &probeTexture);
+    useTexture(probeTexture);
+    if (!placement.isIdentity(pictureWidth, pictureHeight) && !makeFramebuffer())
+        return false;
+
+    // A new screen starts black, as SDL's does: the window (both buffers) and the picture.
+    if (framebuffer)
+        gl.BindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    gl.Viewport(0, 0, placement.outputWidth, placement.outputHeight);
     gl.ClearColor(0, 0, 0, 1);
     gl.Clear(GL_COLOR_BUFFER_BIT);
     if (settings.flags & SDL_DOUBLEBUF) {
         SDL_GL_SwapBuffers();
         gl.Clear(GL_COLOR_BUFFER_BIT);
     }
+    drawIntoPicture();
+    gl.Clear(GL_COLOR_BUFFER_BIT);
+    return true;
+}
+
+bool GlScreen::makeFramebuffer()
+{
+    if (!gl.hasFramebufferFunctions() || !hasExtension(gl, "GL_EXT_framebuffer_object")) {
+        SDL_SetError("OpenGL offers no framebuffer objects to draw the enlarged picture in");
+        return false;
+    }
+    pictureTextureWidth = powerOfTwoAtLeast(pictureWidth);
+    pictureTextureHeight = powerOfTwoAtLeast(pictureHeight);
+    pictureTexture = makeTexture(pictureTextureWidth, pictureTextureHeight);
+    if (!pictureTexture) {
+        SDL_SetError("OpenGL cannot hold the picture in one texture");
+        return false;
+    }
+    gl.GenFramebuffersEXT(1, &framebuffer);
+    gl.BindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer);
+    gl.FramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_2D, pictureTexture, 0);
+    if (gl.CheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT) != GL_FRAMEBUFFER_COMPLETE_EXT) {
+        SDL_SetError("OpenGL cannot draw into the picture's framebuffer");
+        return false;
+    }
+    return true;
+}
+
+void GlScreen::releaseTargets(bool contextKept)
+{
+    if (contextKept) {
+        if (framebuffer) {
+            gl.BindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+            gl.DeleteFramebuffersEXT(1, &framebuffer);
+        }
+        for (GLuint texture : {pictureTexture, probeTexture})
+            if (texture)
+                gl.DeleteTextures(1, &texture);
+    }
+    framebuffer = 0;
+    pictureTexture = 0;
+    probeTexture = 0;
+    boundTexture = 0;
+}
+
+void GlScreen::drawIntoPicture()
+{
+    if (framebuffer)
+        gl.BindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer);
+    gl.Viewport(0, 0, pictureWidth, pictureHeight);
+    gl.MatrixMode(GL_PROJECTION);
+    gl.LoadIdentity();
+    gl.Ortho(0, pictureWidth, pictureHeight, 0, -1, 1);
+    gl.MatrixMode(GL_MODELVIEW);
+    gl.LoadIdentity();
+}
+
+void GlScreen::showPicture()
+{
+    gl.BindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    gl.Viewport(0, 0, placement.outputWidth, placement.outputHeight);
+    gl.MatrixMode(GL_PROJECTION);
+    gl.LoadIdentity();
+    gl.Ortho(0, placement.outputWidth, placement.outputHeight, 0, -1, 1);
+    gl.MatrixMode(GL_MODELVIEW);
+    const int width = pictureWidth * placement.scale;
+    const int height = pictureHeight * placement.scale;
+    if (width < placement.outputWidth || height < placement.outputHeight) {
+        gl.ClearColor(0, 0, 0, 1);
+        gl.Clear(GL_COLOR_BUFFER_BIT);
+    }
+    useBlending(false);
+    useInk({false, false, 255, 255, 255, SDL_ALPHA_OPAQUE});
+    useTexture(pictureTexture);
+    // The texture holds the picture bottom row first.
+    const float right = float(pictureWidth) / pictureTextureWidth;
+    const float top = float(pictureHeight) / pictureTextureHeight;
+    gl.Begin(GL_QUADS);
+    gl.TexCoord2f(0, top);
+    gl.Vertex2i(placement.x, placement.y);
+    gl.TexCoord2f(right, top);
+    gl.Vertex2i(placement.x + width, placement.y);
+    gl.TexCoord2f(right, 0);
+    gl.Vertex2i(placement.x + width, placement.y + height);
+    gl.TexCoord2f(0, 0);
+    gl.Vertex2i(placement.x, placement.y + height);
+    gl.End();
+    SDL_GL_SwapBuffers();
+    drawIntoPicture();
+}
+
+void GlScreen::restorePicture()
+{
+    TexInfo* info = table.acquire(substitute);
+    if (!info)
+        return;
+    info->valid = false;
+    if (prepareTextures(*info))
+        draw(info->tiles, {0, 0, static_cast<Uint16>(substitute->w), static_cast<Uint16>(substitute->h)}, 0, 0,
+             plainInk(substitute, info->rule));
 }
 
 int GlScreen::blit(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect)
@@ -237,29 +403,16 @@ void GlScreen::unlock()
     if (substitute->locked)
         return;
     // What the game wrote into the pixels goes onto the screen, unclipped as direct writes are.
-    TexInfo* info = table.acquire(substitute);
-    if (!info)
-        return;
-    info->valid = false;
-    if (prepareTextures(*info))
-        draw(info->tiles, {0, 0, static_cast<Uint16>(substitute->w), static_cast<Uint16>(substitute->h)}, 0, 0,
-             plainInk(substitute, info->rule));
+    restorePicture();
 }
 
 void GlScreen::swap()
 {
-    SDL_GL_SwapBuffers();
+    if (framebuffer)
+        showPicture();
+    else
+        SDL_GL_SwapBuffers();
     ++frames;
-}
-
-int GlScreen::toggleFullScreen()
-{
-    const int toggled = SDL_WM_ToggleFullScreen(video);
-    if (toggled) {
-        substitute->flags = (substitute->flags & ~SDL_FULLSCREEN) | (video->flags & SDL_FULLSCREEN);
-        gl.Viewport(0, 0, substitute->w, substitute->h);
-    }
-    return toggled;
 }
 
 void GlScreen::forget(SDL_Surface* surface)
@@ -291,6 +444,7 @@ void GlScreen::close()
     SDL_FreeSurface(substitute);
     substitute = nullptr;
     dropAllTextures(false);
+    releaseTargets(true);
 }
 
 bool GlScreen::prepareTextures(TexInfo& info)

@@ -7,26 +7,36 @@
 
 #include "gfx/gl_functions.h"
 #include "gfx/gl_texture_table.h"
+#include "gfx/picture_scale.h"
 
 // The screen of the OpenGL path: the OpenGL window that SDL set up, the substitute screen surface
 // that the game draws on (a real 32-bit surface; it holds pixels only when they are read back), and
 // the drawing of blits and fills as textured quads. Textures are made from the source surfaces at
 // their first blit onto the screen and made again only when the surface changed.
+// A picture shown one to one is drawn straight into the window. An enlarged or centred one is
+// drawn into a framebuffer object of the picture's size, which each swap draws enlarged (nearest
+// texel) into the window; whatever reads the screen back reads that picture.
 class GlScreen
 {
 public:
     struct Settings
     {
-        int width;
+        int width;  // the picture
         int height;
+        PicturePlacement placement;  // where it goes in the window
         int bitsPerPixel;
         Uint32 flags;         // SDL's flags, with SDL_OPENGL in place of the layer's flag
         bool vsync;
         int textureSizeLimit;  // 0: as large as OpenGL allows
     };
 
-    // Sets the OpenGL video mode; null when SDL refuses it (SDL_GetError tells why).
+    // Sets the OpenGL video mode; null when SDL refuses it or an enlarged picture cannot be drawn
+    // (SDL_GetError tells why).
     static std::unique_ptr<GlScreen> open(const GlFunctions& gl, GlTextureTable& table, const Settings& settings);
+    // Sets another video mode (window or full screen, another placement) for the same picture,
+    // which stays as it was drawn; textures are made again if the OpenGL context was replaced.
+    // False (the old mode may be gone) when SDL refuses it.
+    bool changeMode(const Settings& settings);
     ~GlScreen();
     GlScreen(const GlScreen&) = delete;
     GlScreen& operator=(const GlScreen&) = delete;
@@ -52,7 +62,6 @@ public:
     int lock();
     void unlock();
     void swap();
-    int toggleFullScreen();
 
     // The surface is going away: its textures and its table entry are given back.
     void forget(SDL_Surface* surface);
@@ -72,7 +81,13 @@ private:
         Uint8 red, green, blue, alpha;
     };
     GlScreen(const GlFunctions& gl, GlTextureTable& table);
-    void setUp(const Settings& settings);
+    void takeModeFlags();
+    bool setUp(const Settings& settings);
+    bool makeFramebuffer();
+    void releaseTargets(bool contextKept);
+    void drawIntoPicture();
+    void showPicture();
+    void restorePicture();
     // A blit from the source's own textures, or with an effect from its over-black ones.
     int blitWith(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, const Ink* effect);
     bool prepareTextures(TexInfo& info);
@@ -99,6 +114,14 @@ private:
     GlTextureTable& table;
     SDL_Surface* video = nullptr;
     SDL_Surface* substitute = nullptr;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    PicturePlacement placement;
+    GLuint probeTexture = 0;  // tells after a mode change whether the context is still the same
+    GLuint framebuffer = 0;   // set while the picture is drawn enlarged
+    GLuint pictureTexture = 0;
+    int pictureTextureWidth = 0;
+    int pictureTextureHeight = 0;
     int glMaxTextureSize = 256;
     int maxTextureSize = 256;
     unsigned long uploadCount = 0;

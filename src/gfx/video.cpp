@@ -9,20 +9,73 @@
 #include "gfx/gl_functions.h"
 #include "gfx/gl_screen.h"
 #include "gfx/gl_texture_table.h"
+#include "gfx/picture_scale.h"
+#include "gfx/plain_screen.h"
 
 namespace {
 
 bool forcePlain = false;
 bool vsync = true;
 int textureSizeLimit = 0;
+int forcedScale = 0;
 bool glLoaded = false;
 GlFunctions gl;
 std::unique_ptr<GlTextureTable> textureTable;
-std::unique_ptr<GlScreen> glScreen;  // set while the screen is drawn through OpenGL
+std::unique_ptr<GlScreen> glScreen;        // set while the screen is drawn through OpenGL
+std::unique_ptr<PlainScreen> plainScreen;  // set while it is drawn through the plain path
+
+// The mode the game asked for: the picture's size, depth and flags.
+struct ModeRequest
+{
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+    Uint32 flags = 0;
+};
+ModeRequest request;
+
+// The desktop's size as SDL reports it before the first mode is set (0 x 0 when it does not know).
+struct DesktopSize
+{
+    bool known = false;
+    int width = 0;
+    int height = 0;
+};
+DesktopSize desktop;
 
 bool isGlScreen(const SDL_Surface* surface)
 {
     return glScreen && glScreen->isScreen(surface);
+}
+
+bool isPlainScreen(const SDL_Surface* surface)
+{
+    return plainScreen && plainScreen->isScreen(surface);
+}
+
+void learnDesktopSize()
+{
+    if (desktop.known)
+        return;
+    desktop.known = true;
+    if (const SDL_VideoInfo* info = SDL_GetVideoInfo()) {
+        desktop.width = info->current_w;
+        desktop.height = info->current_h;
+    }
+}
+
+PicturePlacement placementFor(const ModeRequest& mode)
+{
+    if (mode.flags & SDL_FULLSCREEN)
+        return fullScreenPlacement(desktop.width, desktop.height, mode.width, mode.height);
+    const int scale = forcedScale > 0 ? forcedScale : windowScaleFor(desktop.width, desktop.height, mode.width, mode.height);
+    return windowPlacement(scale, mode.width, mode.height);
+}
+
+GlScreen::Settings glSettingsFor(const ModeRequest& mode)
+{
+    return {mode.width, mode.height, placementFor(mode), mode.bitsPerPixel, (mode.flags & ~GLSDL_OPENGL) | SDL_OPENGL,
+            vsync, textureSizeLimit};
 }
 
 // The surface's pixels may have changed (in the given area, null: anywhere): its textures are
@@ -67,7 +120,7 @@ void announceFallback()
 }
 
 // Sets the OpenGL mode; null (after saying why on standard error) when it cannot be had.
-SDL_Surface* openGlScreen(int width, int height, int bpp, Uint32 flags)
+SDL_Surface* openGlScreen()
 {
     warnAboutOldSdl();
     if (!glLoaded) {
@@ -87,9 +140,7 @@ SDL_Surface* openGlScreen(int width, int height, int bpp, Uint32 flags)
             return nullptr;
         }
     }
-    const GlScreen::Settings settings = {width, height, bpp, (flags & ~GLSDL_OPENGL) | SDL_OPENGL, vsync,
-                                         textureSizeLimit};
-    glScreen = GlScreen::open(gl, *textureTable, settings);
+    glScreen = GlScreen::open(gl, *textureTable, glSettingsFor(request));
     if (!glScreen) {
         std::fprintf(stderr, "glSDL/wrapper ERROR: Could not set an OpenGL video mode!\n");
         announceFallback();
@@ -102,20 +153,31 @@ SDL_Surface* openGlScreen(int width, int height, int bpp, Uint32 flags)
 
 SDL_Surface* glSDL_SetVideoMode(int width, int height, int bpp, Uint32 flags)
 {
+    learnDesktopSize();
     closeGlScreen();
+    plainScreen.reset();
+    request = {width, height, bpp, flags};
     if ((flags & GLSDL_OPENGL) && !forcePlain)
-        if (SDL_Surface* screen = openGlScreen(width, height, bpp, flags))
+        if (SDL_Surface* screen = openGlScreen())
             return screen;
-    return SDL_SetVideoMode(width, height, bpp, flags & ~GLSDL_OPENGL);
+    request.flags &= ~GLSDL_OPENGL;
+    plainScreen = PlainScreen::open(width, height, bpp, request.flags, placementFor(request));
+    return plainScreen ? plainScreen->screen() : nullptr;
 }
 
 SDL_Surface* glSDL_GetVideoSurface()
 {
-    return glScreen ? glScreen->screen() : SDL_GetVideoSurface();
+    if (glScreen)
+        return glScreen->screen();
+    if (plainScreen)
+        return plainScreen->screen();
+    return SDL_GetVideoSurface();
 }
 
 int glSDL_Flip(SDL_Surface* screen)
 {
+    if (isPlainScreen(screen))
+        return plainScreen->show();
     if (!isGlScreen(screen))
         return SDL_Flip(screen);
     glScreen->swap();
@@ -126,16 +188,47 @@ void glSDL_UpdateRects(SDL_Surface* screen, int count, SDL_Rect* rects)
 {
     if (isGlScreen(screen))
         glScreen->swap();
+    else if (isPlainScreen(screen))
+        plainScreen->show();
     else
         SDL_UpdateRects(screen, count, rects);
 }
 
 int glSDL_ToggleFullScreen()
 {
-    if (glScreen)
-        return glScreen->toggleFullScreen();
-    SDL_Surface* screen = SDL_GetVideoSurface();
-    return screen ? SDL_WM_ToggleFullScreen(screen) : 0;
+    if (!glScreen && !plainScreen)
+        return 0;
+    ModeRequest toggled = request;
+    toggled.flags ^= SDL_FULLSCREEN;
+    const bool changed = glScreen ? glScreen->changeMode(glSettingsFor(toggled))
+                                  : plainScreen->changeMode(toggled.bitsPerPixel, toggled.flags, placementFor(toggled));
+    if (changed) {
+        request = toggled;
+        return 1;
+    }
+    std::fprintf(stderr, "glSDL/wrapper: cannot switch full screen: %s\n", SDL_GetError());
+    // Back to the mode that worked, the picture as it was.
+    const bool restored = glScreen ? glScreen->changeMode(glSettingsFor(request))
+                                   : plainScreen->changeMode(request.bitsPerPixel, request.flags, placementFor(request));
+    if (!restored)
+        std::fprintf(stderr, "glSDL/wrapper: cannot set the previous video mode again: %s\n", SDL_GetError());
+    return 0;
+}
+
+void glSDL_SetScale(int scale)
+{
+    forcedScale = scale;
+}
+
+int glSDL_Scale()
+{
+    return (glScreen || plainScreen) ? placementFor(request).scale : 1;
+}
+
+void glSDL_OutputToPicture(int& x, int& y)
+{
+    if (glScreen || plainScreen)
+        outputToPicture(placementFor(request), request.width, request.height, x, y);
 }
 
 SDL_Surface* glSDL_CreateRGBSurface(Uint32 flags, int width, int height, int depth, Uint32 rmask, Uint32 gmask,
@@ -177,7 +270,7 @@ SDL_Surface* glSDL_DisplayFormatAlpha(SDL_Surface* surface)
 
 void glSDL_FreeSurface(SDL_Surface* surface)
 {
-    if (!surface || isGlScreen(surface))
+    if (!surface || isGlScreen(surface) || isPlainScreen(surface))
         return;
     if (glScreen) {
         glScreen->forget(surface);
@@ -304,6 +397,7 @@ SDL_Surface* glSDL_IMG_Load(const char* file)
 void glSDL_Quit()
 {
     closeGlScreen();
+    plainScreen.reset();
     if (textureTable) {
         textureTable->reportLeaks();
         textureTable.reset();

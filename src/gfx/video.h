@@ -8,6 +8,9 @@
 // (or with the plain path forced) every operation is the SDL function of the same name. When
 // OpenGL cannot be had, the layer says so on standard error and sets the mode through plain SDL.
 // In OpenGL mode the screen is a 32-bit substitute surface: blits from it read the window back.
+// The screen the game draws on has the requested size (the picture); the window shows it enlarged
+// by a whole factor, and full screen shows it at the desktop's resolution, enlarged as far as it
+// fits and centred (see picture_scale.h). Everything that reads the screen reads the picture.
 
 // The layer's own OpenGL flag in the video mode flags.
 constexpr Uint32 GLSDL_OPENGL = 0x00100000;
@@ -16,6 +19,7 @@ SDL_Surface* glSDL_SetVideoMode(int width, int height, int bpp, Uint32 flags);
 SDL_Surface* glSDL_GetVideoSurface();
 int glSDL_Flip(SDL_Surface* screen);
 void glSDL_UpdateRects(SDL_Surface* screen, int count, SDL_Rect* rects);
+// Switches between the window and full screen, keeping what is drawn; 1 when it switched.
 int glSDL_ToggleFullScreen();
 
 SDL_Surface* glSDL_CreateRGBSurface(Uint32 flags, int width, int height, int depth, Uint32 rmask, Uint32 gmask,
@@ -60,6 +64,12 @@ void glSDL_Quit();
 void glSDL_ForcePlainPath(bool plain);
 // Whether the screen is drawn through OpenGL.
 bool glSDL_UsingOpenGL();
+// Forces the window's scale (1..8) from the next mode set on; 0 chooses it from the desktop's size.
+void glSDL_SetScale(int scale);
+// The factor the picture is shown at now (1 before the first mode set).
+int glSDL_Scale();
+// A position in the window (a mouse position) mapped back into the picture.
+void glSDL_OutputToPicture(int& x, int& y);
 // Asks for vsync (on by default); a benchmark switches it off before setting the mode.
 void glSDL_SetVsync(bool on);
 // Caps the texture size below what OpenGL allows (0 lifts the cap), so that tests can make

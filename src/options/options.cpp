@@ -96,10 +96,23 @@ void setVideoMode()
     if (screen) {
         if (((screen->flags & SDL_FULLSCREEN) != 0) != fullscreen)
             glSDL_ToggleFullScreen();
-        SDL_ShowCursor(SDL_DISABLE);
-        return;
+    } else {
+        Uint32 flags = SDL_DOUBLEBUF | GLSDL_OPENGL | (fullscreen ? SDL_FULLSCREEN : 0);
+        if (!glSDL_SetVideoMode(640, 480, 32, flags))
+            fatalError(std::string("Unable to set 640x480 video: ") + SDL_GetError());
     }
-    Uint32 flags = SDL_DOUBLEBUF | GLSDL_OPENGL | (fullscreen ? SDL_FULLSCREEN : 0);
-    if (!glSDL_SetVideoMode(640, 480, 32, flags))
-        fatalError(std::string("Unable to set 640x480 video: ") + SDL_GetError());
+    // The menus draw their own arrow and play has none: the system's pointer is never shown over
+    // the game's window.
+    SDL_ShowCursor(SDL_DISABLE);
+}
+
+void switchFullScreen()
+{
+    SDL_Surface* screen = glSDL_GetVideoSurface();
+    if (!screen)
+        return;
+    CVideoOptions& options = CVideoOptions::instance();
+    options.setFullscreen((screen->flags & SDL_FULLSCREEN) == 0);
+    options.save();
+    setVideoMode();
 }

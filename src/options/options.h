@@ -60,6 +60,10 @@ std::string audioOptionsText(const CAudioOptions& options);
 std::string videoOptionsText(const CVideoOptions& options);
 std::string controlOptionsText(const CControlOptions& options);
 
-// Sets up the 640 x 480 screen the first time; later calls apply a changed full-screen switch
-// and hide the system mouse cursor. A screen that cannot be set up ends the program.
+// Sets up the 640 x 480 screen the first time; later calls apply a changed full-screen switch.
+// Both hide the system mouse cursor. A screen that cannot be set up ends the program.
 void setVideoMode();
+
+// Switches between window and full screen (Alt+Enter) and saves the switch in "video.cfg" as the
+// video menu's OK item does.
+void switchFullScreen();
