@@ -104,6 +104,12 @@ TEST(CommandLine, ReadsTheOptions)
     EXPECT_TRUE(options.software);
     EXPECT_EQ(options.statDump, "s.txt");
     EXPECT_TRUE(options.startsAtLevel());
+    EXPECT_EQ(options.scale, 0) << "no --scale: chosen from the desktop";
+
+    const char* scaled[] = {"zepo", "--scale", "8", "--software"};
+    EXPECT_EQ(parseCommandLine(4, const_cast<char**>(scaled)).scale, 8);
+    const char* design[] = {"zepo", "--scale", "1"};
+    EXPECT_EQ(parseCommandLine(3, const_cast<char**>(design)).scale, 1);
 }
 
 TEST(CommandLine, MistakesAreReportedWithStatusTwo)
@@ -117,6 +123,12 @@ TEST(CommandLine, MistakesAreReportedWithStatusTwo)
     const char* unknownFlag[] = {"zepo", "--fly"};
     EXPECT_EXIT(parseCommandLine(2, const_cast<char**>(unknownFlag)), ::testing::ExitedWithCode(2),
                 "unknown argument --fly");
+    for (const char* scale : {"0", "9", "2x", ""}) {
+        const char* badScale[] = {"zepo", "--scale", scale};
+        EXPECT_EXIT(parseCommandLine(3, const_cast<char**>(badScale)), ::testing::ExitedWithCode(2),
+                    "--scale needs a whole number from 1 to 8")
+            << scale;
+    }
     const char* twoDemos[] = {"zepo", "--record", "a", "--playdemo", "b"};
     EXPECT_EXIT(parseCommandLine(5, const_cast<char**>(twoDemos)), ::testing::ExitedWithCode(2), "exclude");
 }

@@ -37,6 +37,9 @@ class Game:
                 f.write(contents)
         environment = dict(os.environ, SDL_AUDIODRIVER="dummy")
         environment.update(env or {})
+        # The screenshots are read at the picture's own size unless the test asks for a scale.
+        if "--scale" not in args:
+            args = ("--scale", "1", *args)
         self.process = subprocess.Popen([ZEPO_BIN, *args], cwd=self.workdir, env=environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.window = None
