@@ -10,14 +10,17 @@
 
 namespace {
 
+// Who made the game and what it is made with: the team, the typeface of its lettering, the
+// libraries it runs on, the level bot that played every level of every set, and a community of
+// game developers.
 const char* const credits =
     "Z.E.P.O. (c) 2005 HNIZDO studio"
-    " *** namet, programovani a grafika: Ondrej Vrabec"
-    " *** hudba a zvuky: Tomas Drozd"
-    " *** dalsi grafika: Jana Strnadova"
-    " *** dalsi programovani: Petr Sykora"
-    " *** dekujeme testerum: Lucie Kosova, Marek Cap, Honza Datel a Vojta Pelikan"
-    " *** a komunite tvurcu her na www.tvurci-her.example.org";
+    " *** namet, programovani a grafika: tym Z.E.P.O."
+    " *** hudba a zvuky: tym Z.E.P.O."
+    " *** dalsi grafika: pismo DejaVu"
+    " *** dalsi programovani: SDL, SDL_image, SDL_mixer, TinyXML, Mesa/OpenGL, libpng"
+    " *** dekujeme testerum: levelbotovi, jenz dohral vsech 60 levelu"
+    " *** a komunite tvurcu her na www.igda.org";
 
 }
 

@@ -73,6 +73,32 @@ TEST_F(CreditsTest, TheLineNamesTheGameAndScrollsInAgainFromTheRight)
     EXPECT_FLOAT_EQ(credits.lineX(), 637.0f);
 }
 
+TEST_F(CreditsTest, TheLineHasItsPartsInOrderAndEveryLetterHasAGlyph)
+{
+    const std::string& line = credits.line();
+    const char* const parts[] = {"Z.E.P.O. ",        " *** namet, programovani a grafika: ", " *** hudba a zvuky: ",
+                                 " *** dalsi grafika: ", " *** dalsi programovani: ",      " *** dekujeme testerum: ",
+                                 " *** a komunite tvurcu her na www."};
+    size_t from = 0;
+    for (const char* part : parts) {
+        const size_t at = line.find(part, from);
+        ASSERT_NE(at, std::string::npos) << part;
+        from = at + 1;
+    }
+    EXPECT_EQ(line.find("example"), std::string::npos);
+
+    const CFont& large = *app.largeFont;
+    SDL_Surface* letter = makeSurface(64, large.height());
+    for (char c : line) {
+        if (c == ' ')
+            continue;
+        SDL_FillRect(letter, nullptr, 0);
+        large.write(letter, std::string(1, c), 8, 0);
+        EXPECT_TRUE(anythingDrawn(letter, 0, 0, 64, large.height())) << "no glyph for '" << c << "'";
+    }
+    SDL_FreeSurface(letter);
+}
+
 TEST_F(CreditsTest, TheBackdropIsDrawnWithoutTheHud)
 {
     glSDL_FillRect(screen(), nullptr, 0);
