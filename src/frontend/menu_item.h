@@ -26,6 +26,7 @@ public:
     void setSelected(bool on);
     bool isSelected() const { return selected; }
     bool isEscape() const { return escape; }
+    void setEscape(bool on) { escape = on; }
     bool asksKey() const { return asksForKey; }
     void setMenu(CMenu* owner) { menu = owner; }
 

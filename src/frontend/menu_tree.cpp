@@ -10,10 +10,16 @@ namespace {
 
 using ItemMaker = std::unique_ptr<CMenuPolozka> (*)(const std::string& caption);
 
-template <class Item>
+// Whether Escape activates an item: as its class has it, or set by the menu it is in.
+enum class Escape { AsItsClass, On, Off };
+
+template <class Item, Escape escape = Escape::AsItsClass>
 std::unique_ptr<CMenuPolozka> make(const std::string& caption)
 {
-    return std::make_unique<Item>(caption);
+    auto item = std::make_unique<Item>(caption);
+    if (escape != Escape::AsItsClass)
+        item->setEscape(escape == Escape::On);
+    return item;
 }
 
 struct MenuRow
@@ -31,10 +37,12 @@ const MenuRow menuTree[] = {
     {"mainMenu", "credits", make<CMenuInstructions>},
     {"mainMenu", "konec", make<CMenuExit>},
 
-    {"inGameMenu", "pokracuj", make<CMenuNewGame>},
+    // The Escape that opened the in-game menu closes it again: back to the game, which is
+    // quit only by choosing "konec".
+    {"inGameMenu", "pokracuj", make<CMenuNewGame, Escape::On>},
     {"inGameMenu", "zrus hru", make<CMenuAbandonGame>},
     {"inGameMenu", "volby", make<CMenuOptions>},
-    {"inGameMenu", "konec", make<CMenuExit>},
+    {"inGameMenu", "konec", make<CMenuExit, Escape::Off>},
 
     {"gameControls", "nahoru", make<CKeyUp>},
     {"gameControls", "dolu", make<CKeyDown>},

@@ -110,6 +110,23 @@ TEST_F(IntroTest, EscapeOnTheMainMenuQuits)
     EXPECT_FALSE(app.running);
 }
 
+TEST_F(IntroTest, EscapeOnTheInGameMenuGoesBackToTheGame)
+{
+    app.gameInProgress = true;
+    globals.menuName = "inGameMenu";
+    app.switchTo("INTRO");
+    frames(1);
+    press(SDLK_DOWN);
+    press(SDLK_DOWN);
+    press(SDLK_DOWN);  // "konec" selected: Escape still does not quit
+    input.keyDown(SDLK_ESCAPE);
+    frames(1);
+    EXPECT_TRUE(app.running);
+    EXPECT_EQ(app.currentStateName(), "HRA");
+    EXPECT_EQ(gameplay.entered, 0);  // the game goes on, it is not started again
+    EXPECT_TRUE(app.gameInProgress);
+}
+
 TEST_F(IntroTest, TheHighScoresSitBesideTheMenuWithTheirScoresEndingAt590)
 {
     const char* names[] = {"ada", "bo", "cyd", "dan", "eva", "fe", "gus", "hal", "ivo", "JANA"};
