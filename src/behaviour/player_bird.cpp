@@ -77,10 +77,12 @@ void CDidudoController2::pressed(Uint16 key)
     if (key == keyLeft && !falling) {
         entity->getSprite()->setFrameset("LEFT");
         leftHeld = true;
+        leftHeldBy = key;
     }
     if (key == keyRight && !falling) {
         entity->getSprite()->setFrameset("RIGHT");
         rightHeld = true;
+        rightHeldBy = key;
     }
     if (key == keyUp && !falling)
         upHeld = true;
@@ -88,11 +90,13 @@ void CDidudoController2::pressed(Uint16 key)
         sinkSpeed = 3 * globals.birdSpeed;
 }
 
+// A released key lets go of the direction its press set, even when the bad parachute has
+// swapped the steering keys (or given them back) in between.
 void CDidudoController2::released(Uint16 key)
 {
-    if (key == keyLeft)
+    if (key == leftHeldBy)
         leftHeld = false;
-    if (key == keyRight)
+    if (key == rightHeldBy)
         rightHeld = false;
     if (key == keyUp)
         upHeld = false;

@@ -38,6 +38,8 @@ private:
     CMapEntity* spawnAboveBird(const std::string& name);
 
     bool leftHeld = false, rightHeld = false, upHeld = false;
+    // The keys whose presses set leftHeld and rightHeld.
+    Uint16 leftHeldBy = 0, rightHeldBy = 0;
     bool falling = false;
     bool shielded = false;
     bool controlsSwapped = false;

@@ -191,6 +191,25 @@ TEST_F(PlayerBird, TheBadParachuteSwapsTheKeysAndTintsForThreeSeconds)
     EXPECT_FALSE(bird->isTinted());
 }
 
+TEST_F(PlayerBird, AReleasedKeyLetsGoOfWhatItsPressSetAcrossASwap)
+{
+    level.key(SDLK_a, true);  // steering left
+    touch("PADAKBAD");        // now "a" means right
+    const float x = bird->getX();
+    level.key(SDLK_a, false);
+    level.frame();
+    EXPECT_FLOAT_EQ(bird->getX(), x);  // no steering left over
+
+    level.key(SDLK_a, true);  // steering right while swapped
+    level.clock.advance(3000);
+    level.frame();            // the swap ends, "a" means left again
+    ASSERT_EQ(controller->getKeyLeft(), SDLK_a);
+    level.key(SDLK_a, false);
+    const float later = bird->getX();
+    level.frame();
+    EXPECT_FLOAT_EQ(bird->getX(), later);
+}
+
 TEST_F(PlayerBird, ThreeAmmoParachutesAddADropPerShot)
 {
     for (int i = 0; i < 3; ++i)
