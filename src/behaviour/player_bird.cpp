@@ -1,5 +1,6 @@
 #include "behaviour/player_bird.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/globals.h"
@@ -26,6 +27,9 @@ const CPowerUp powerUps[] = {
     {74, "B", randomEffect}, {89, "C", 0}, {25, "D", 1}, {24, "E", 2},  {69, "F", 3},  {70, "G", 4},  {75, "H", 5},
     {72, "I", 6},            {71, "J", 7}, {73, "K", 8}, {76, "L", 9}, {77, "M", 10}, {78, "N", 11},
 };
+
+// The slowest the bird gets: climbing (3.5 x speed) still beats sinking (1).
+const float slowestBirdSpeed = 0.4f;
 
 const Uint32 ammoParachute = 23;
 const Uint32 egg = 53;
@@ -265,7 +269,7 @@ void CDidudoController2::carryOut(Uint16 effect)
         }
         break;
     case 10:
-        globals.birdSpeed -= 0.15f;
+        globals.birdSpeed = std::max(slowestBirdSpeed, globals.birdSpeed - 0.15f);
         spawnAboveBird("MSGMINUSSPEED");
         break;
     case 11:

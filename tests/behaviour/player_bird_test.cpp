@@ -210,6 +210,24 @@ TEST_F(PlayerBird, AReleasedKeyLetsGoOfWhatItsPressSetAcrossASwap)
     EXPECT_FLOAT_EQ(bird->getX(), later);
 }
 
+TEST_F(PlayerBird, SpeedLossesStopWhereTheBirdStillClimbs)
+{
+    for (int i = 0; i < 7; ++i)
+        touch("PADAKKING");
+    EXPECT_FLOAT_EQ(globals.birdSpeed, 0.4f);
+    EXPECT_EQ(level.count("MSGMINUSSPEED"), 7);
+    bird->setPosition(300, 200);
+    level.key(SDLK_w, true);
+    level.frame();
+    EXPECT_FLOAT_EQ(bird->getY(), 200 + 1.0f - 3.5f * 0.4f);
+    level.key(SDLK_w, false);
+    level.key(SDLK_a, true);
+    level.frame();
+    EXPECT_FLOAT_EQ(bird->getX(), 300 - 3 * 0.4f);  // left is still left
+    touch("PADAKWING");
+    EXPECT_FLOAT_EQ(globals.birdSpeed, 0.55f);  // gains count from the floor
+}
+
 TEST_F(PlayerBird, ThreeAmmoParachutesAddADropPerShot)
 {
     for (int i = 0; i < 3; ++i)
