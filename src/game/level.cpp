@@ -82,11 +82,12 @@ void CLevel::update(Uint16 levelIndex)
 void CLevel::draw(Uint16 /*levelIndex*/, bool showHud, SDL_Surface* screen)
 {
     map.drawBackground(screen);
-    if (showHud)
-        drawHud(screen);
     map.drawLayers(0, 2, screen);
     entities.drawAll(screen);
     map.drawLayers(2, 0, screen);
+    // Last, so that nothing flying near the top hides the score, the clock or the lives.
+    if (showHud)
+        drawHud(screen);
     checkMusic();
 }
 

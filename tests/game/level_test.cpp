@@ -2,6 +2,7 @@
 
 #include <SDL_mixer.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -140,6 +141,39 @@ TEST_F(LevelTest, OnceTheLevelIsOverTheClockIsNeitherShownNorHeardButScoreAndLiv
     EXPECT_TRUE(heard().empty());
     EXPECT_TRUE(anythingDrawn(screen, 85, 18, 40, hudHeight));   // the level score
     EXPECT_TRUE(anythingDrawn(screen, 570, 18, 40, hudHeight));  // the lives
+}
+
+TEST_F(LevelTest, TheHudIsDrawnOverTheActors)
+{
+    writeLevelFiles(dir, "l1", R"(score="300" time="10000")");
+    play("l1");
+    addRedSprite();
+    for (int x = 80; x < 130; x += 10)  // red squares behind the score's place
+        for (int y = 10; y < 20 + hudHeight; y += 10)
+            level->getEntities().add(std::make_unique<CTestEntity>("RED10", static_cast<float>(x), static_cast<float>(y)));
+    globals.levelScore = 808;
+    draw();
+
+    // The score as the HUD font draws it over red: it must be there, not under the squares.
+    SDL_Surface* expected = makeSurface(640, 480);
+    paint(expected, 80, 10, 50, 30 + hudHeight, 255, 0, 0);
+    loadFont("font1.png")->write(expected, "808", 85, 18);
+    auto differ = [](Uint32 a, Uint32 b, int by) {
+        for (int shift : {0, 8, 16})
+            if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > by)
+                return true;
+        return false;
+    };
+    int glyphPixels = 0, wrongPixels = 0;
+    for (int y = 18; y < 18 + hudHeight; ++y)
+        for (int x = 85; x < 125; ++x) {
+            const Uint32 want = colourAt(expected, x, y);
+            glyphPixels += differ(want, 0xFF0000u, 32);
+            wrongPixels += differ(colourAt(screen, x, y), want, 3);  // blending may round apart
+        }
+    SDL_FreeSurface(expected);
+    EXPECT_GT(glyphPixels, 20);
+    EXPECT_EQ(wrongPixels, 0);
 }
 
 TEST_F(LevelTest, TheNextLevelKeepsItsTrackPlayingStartsAnotherOrStopsForNone)
