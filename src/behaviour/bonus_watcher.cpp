@@ -43,6 +43,20 @@ bool scoredRecently(const CloseCallRecord& record, Uint32 now)
     return record.scoredAt != 0 && now - record.scoredAt <= spentTime;
 }
 
+// The near-miss look: "AKTIVNI" live, "FRAMESET1" spent. It replaces only the other look or the
+// frameset the projectile came with, and only on a sprite that has it, so a pose of the
+// projectile's own (the glider's "EMPTY" once it has dropped its ball) stays.
+void showLook(CMapEntity& projectile, const CloseCallRecord& record, const char* look)
+{
+    CSprite* sprite = projectile.getSprite();
+    const CFrameset* current = sprite->getCurrentFrameset();
+    if (!current || !sprite->findFrameset(look))
+        return;
+    const std::string& shown = current->getName();
+    if (current == record.firstLook || shown == "AKTIVNI" || shown == "FRAMESET1")
+        sprite->setFrameset(look);
+}
+
 }
 
 CBonusWatcher::CBonusWatcher() : passTimer(10) {}
@@ -101,8 +115,8 @@ void CBonusWatcher::watch(CMapEntity& projectile, Uint32 now)
     if (found == trackedProjectiles.end()) {
         float dx = projectile.getX() - player->getX();
         float dy = projectile.getY() - player->getY();
-        trackedProjectiles.push_back(
-            {dx * dx + dy * dy, 0, &projectile, true, projectile.centerX(), projectile.centerY()});
+        trackedProjectiles.push_back({dx * dx + dy * dy, 0, &projectile, true, projectile.centerX(),
+                                      projectile.centerY(), projectile.getSprite()->getCurrentFrameset()});
         return;
     }
 
@@ -110,7 +124,7 @@ void CBonusWatcher::watch(CMapEntity& projectile, Uint32 now)
     float dx = projectile.centerX() - player->centerX();
     float dy = projectile.centerY() - player->centerY();
     float distanceSq = dx * dx + dy * dy;
-    projectile.getSprite()->setFrameset(scoredRecently(record, now) ? "FRAMESET1" : "AKTIVNI");
+    showLook(projectile, record, scoredRecently(record, now) ? "FRAMESET1" : "AKTIVNI");
     record.seen = true;
     record.lastCenterX = projectile.centerX();
     record.lastCenterY = projectile.centerY();

@@ -6,6 +6,7 @@
 
 #include "app/timer.h"
 
+class CFrameset;
 class CMapEntity;
 class CMapEntitiesCollection;
 
@@ -17,6 +18,7 @@ struct CloseCallRecord
     CMapEntity* projectile;
     bool seen;             // found in the current pass
     float lastCenterX, lastCenterY;
+    const CFrameset* firstLook;  // what it showed when first seen; only compared, never read
 };
 
 // Rewards near misses: every harmful projectile (collision class 4) is watched while it flies;

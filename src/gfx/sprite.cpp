@@ -173,6 +173,14 @@ void CSprite::setFrameset(const std::string& framesetName)
     currentFrameset = framesets.front().get();
 }
 
+const CFrameset* CSprite::findFrameset(const std::string& framesetName) const
+{
+    for (const auto& frameset : framesets)
+        if (frameset->getName() == framesetName)
+            return frameset.get();
+    return nullptr;
+}
+
 std::string CSprite::currentFramesetName() const
 {
     return currentFrameset ? currentFrameset->getName() : std::string();

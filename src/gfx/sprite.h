@@ -92,6 +92,8 @@ public:
     int getCurrentIndex() const { return currentIndex; }
     size_t framesetCount() const { return framesets.size(); }
     CFrameset* framesetAt(size_t index) const { return framesets[index].get(); }
+    // The first frameset of that name, or null.
+    const CFrameset* findFrameset(const std::string& framesetName) const;
     const std::string& getName() const { return name; }
     int getX() const { return x; }
     int getY() const { return y; }

@@ -49,14 +49,6 @@ const CFramesetNeeds framesetNeeds[] = {
     {{"VYKUK"}, {"INVISIBLE", "VYKOUKNUTI", "HOD", "ZAKOUKNUTI"}, {"VYKOUKNUTI", "ZAKOUKNUTI"}, false},
 };
 
-const CFrameset* framesetNamed(const CSprite& sprite, const std::string& name)
-{
-    for (size_t i = 0; i < sprite.framesetCount(); ++i)
-        if (sprite.framesetAt(i)->getName() == name)
-            return sprite.framesetAt(i);
-    return nullptr;
-}
-
 bool hasFrame1(const CFrameset& frameset)
 {
     CFrameset probe(frameset);
@@ -87,7 +79,7 @@ std::vector<std::string> spriteFaults(const std::string& entityName, const CSpri
         if (std::find(checked.begin(), checked.end(), name) != checked.end())
             continue;
         checked.push_back(name);
-        const CFrameset* frameset = framesetNamed(sprite, name);
+        const CFrameset* frameset = sprite.findFrameset(name);
         if (!frameset) {
             faults.push_back("no frameset " + name + " (frameset 0 is shown instead)");
             continue;

@@ -176,6 +176,29 @@ TEST_F(BonusWatcher, AProjectileMadeWhereAReleasedOneLivedStartsAFreshRecord)
     EXPECT_EQ(globals.levelScore, 0u);
 }
 
+TEST_F(BonusWatcher, TheGliderKeepsItsEmptyLookAndOnlySpritesWithTheLooksChangeThem)
+{
+    CMapEntity* glider = level.place("ROGALO", 100, 40);  // with its own controller
+    int frames = 0;
+    while (shown(glider) != "EMPTY" && frames < 100) {
+        level.frame();
+        ++frames;
+    }
+    ASSERT_EQ(shown(glider), "EMPTY") << "the glider never showed that it dropped its ball";
+    level.frames(20);
+    EXPECT_EQ(shown(glider), "EMPTY");
+
+    CMapEntity* drop = add("KAPKA", 450, 4, 80);  // comes in "AKTINI": that is its look too
+    level.frames(2);
+    EXPECT_EQ(shown(drop), "AKTIVNI");
+
+    LogCapture log;
+    CMapEntity* plain = add("NOBOX", 450, 4, 999);  // has "FRAMESET1" only
+    level.frames(2);
+    EXPECT_EQ(shown(plain), "FRAMESET1");
+    EXPECT_FALSE(log.contains("Warning: frameset AKTIVNI not found in sprite NOBOX !"));
+}
+
 TEST_F(BonusWatcher, WithoutAPlayerItStaysIdle)
 {
     CTestLevel empty;
