@@ -7,6 +7,7 @@
 #include "app/clock.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/timer.h"
 #include "frontend/password_list.h"
 #include "game/level.h"
 #include "gfx/font.h"
@@ -131,7 +132,10 @@ void CStavHry_Hra::showPasswordOnce(SDL_Surface* screen)
         glSDL_BlitSurface(screen, nullptr, snapshot, nullptr);
         glSDL_Flip(screen);
         glSDL_BlitSurface(snapshot, nullptr, screen, nullptr);
+        // The wait belongs to the pause that follows: the level's timers are shifted past it.
+        const Uint32 waitStart = currentTicks();
         waitTicks(2000);
+        CTimerWatch::instance().shiftAll(static_cast<Sint32>(currentTicks() - waitStart));
         snapshotPending = true;
         app->switchTo("PAUZA");
     }

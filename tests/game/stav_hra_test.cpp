@@ -184,6 +184,27 @@ TEST_F(GameplayState, APasswordLevelShowsItsPasswordThenPauses)
     EXPECT_GE(clock.ticks() - before, 2000u);  // the password stayed on screen for 2 s
 }
 
+TEST_F(GameplayState, ThePasswordScreenCostsNoPlayTime)
+{
+    CPasswordList::instance().add("l1", "jaro");
+    const auto& gameplay = static_cast<const CStavHry_Hra&>(*app.currentState);
+    frames(1);
+    ASSERT_EQ(app.currentStateName(), "PAUZA");
+    frames(50);  // a second on the pause screen
+    input.keyDown(SDLK_SPACE);
+    frames(1);
+    ASSERT_EQ(app.currentStateName(), "HRA");
+    frames(2800 / 20);  // 2.8 s of play, and no more, since the level began
+    EXPECT_TRUE(gameplay.showingTitle());
+    ASSERT_NE(globals.levelClock, nullptr);
+    EXPECT_LT(globals.levelClock->elapsed(), 3000);
+    EXPECT_GT(globals.levelClock->elapsed(), 2700);
+    frames(7000 / 20);
+    EXPECT_FALSE(globals.levelOver);  // the whole 10 s are there to play
+    frames(400 / 20);
+    EXPECT_TRUE(globals.levelOver);
+}
+
 TEST_F(GameplayState, TheHintOpensOncePerLevelWhenHintsAreOn)
 {
     dir.write("data/maps/l1_hint.xml", "Trefuj lidi!");
