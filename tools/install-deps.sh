@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the game, its tools and its tests need (as root, or through sudo).
 set -e
 packages="build-essential cmake pkg-config ccache
-  libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libtinyxml-dev
+  libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libtinyxml-dev libpng-dev
   libgl1-mesa-dev libgl1-mesa-dri libglx-mesa0 libx11-dev
   xvfb xauth xdotool imagemagick
   libgtest-dev libbenchmark-dev

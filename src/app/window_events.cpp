@@ -1,5 +1,6 @@
 #include "app/window_events.h"
 
+#include "app/screenshot.h"
 #include "gfx/video.h"
 #include "options/options.h"
 
@@ -25,7 +26,7 @@ bool isWindowKey(const SDL_Event& event)
 {
     if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
         return false;
-    return isFullScreenKey(event.key.keysym);
+    return isFullScreenKey(event.key.keysym) || event.key.keysym.sym == SDLK_F12;
 }
 
 int pollWindowEvent(SDL_Event* event)
@@ -44,7 +45,11 @@ int pollWindowEvent(SDL_Event* event)
         }
         if (!isWindowKey(*event))
             return 1;
-        if (event->type == SDL_KEYDOWN)
+        if (event->type != SDL_KEYDOWN)
+            continue;
+        if (event->key.keysym.sym == SDLK_F12)
+            takeScreenshot();
+        else
             switchFullScreen();
     }
     return 0;

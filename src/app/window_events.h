@@ -4,7 +4,8 @@
 
 // SDL's event queue and mouse as the game sees them, on every screen: mouse positions in the
 // 640 x 480 picture whatever the window's scale or the borders of full screen, and the keys of
-// the window itself answered here without reaching the states (Alt+Enter switches full screen).
+// the window itself answered here without reaching the states (Alt+Enter switches full screen,
+// F12 saves a screenshot).
 // Everything that reads the real keyboard and mouse (the game, a demo's recording and replay)
 // reads them through these two.
 int pollWindowEvent(SDL_Event* event);

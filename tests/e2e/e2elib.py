@@ -25,7 +25,7 @@ class Game:
     """The game running in a scratch copy of the runtime root: data is linked, option files
     and the high-score table are written into the scratch directory."""
 
-    def __init__(self, *args, files=None, env=None):
+    def __init__(self, *args, files=None, env=None, scale=1):
         self.workdir = tempfile.mkdtemp(prefix="zepo-e2e-")
         for entry in os.listdir(GAME_DIR):
             if entry not in WRITTEN_FILES:
@@ -37,9 +37,10 @@ class Game:
                 f.write(contents)
         environment = dict(os.environ, SDL_AUDIODRIVER="dummy")
         environment.update(env or {})
-        # The screenshots are read at the picture's own size unless the test asks for a scale.
-        if "--scale" not in args:
-            args = ("--scale", "1", *args)
+        # The window shows the picture at this scale (None: the game chooses from the screen's
+        # size); at 1 the screenshots show the picture pixel for pixel.
+        if scale is not None:
+            args = ("--scale", str(scale), *args)
         self.process = subprocess.Popen([ZEPO_BIN, *args], cwd=self.workdir, env=environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.window = None
