@@ -10,7 +10,8 @@
 # Two figures per path: the frame rate the game's timedemo line reports (wall clock, best of
 # three runs), and the frame rate the processor time of the replay allows (the start-up's share,
 # measured by replaying the demo's first frame alone, taken off), which a busy machine disturbs
-# much less.
+# much less. The OpenGL timedemo of the busiest demo is then run once at window scales 1, 2 and 3
+# (the picture enlarged by the framebuffer drawn at each swap), with its texture uploads a frame.
 set -e
 cd "$(dirname "$0")/.."
 BUILD=$(realpath "${1:-build}")
@@ -31,14 +32,15 @@ sys.path.insert(0, "tools/demos")
 from compose import first_frames
 from fixture_levels import make_runtime_root
 
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset"],
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "2000x1500x24", "-nolisten", "tcp", "-noreset"],
                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
 os.environ["DISPLAY"] = ":" + xvfb.stdout.readline().strip()
 build = Path(sys.argv[1])
 scratch = Path(tempfile.mkdtemp(prefix="zepo-benchmark-"))
 roots = {kind: make_runtime_root(scratch / kind, fixtures=kind == "fixtures") for kind in ("game", "fixtures")}
 TIMED = re.compile(r"timed (\d+) frames in (\d+) ms: ([\d.]+) fps; slowest frame (\d+) took (\d+) ms")
-PATHS = {"OpenGL": ([], False), "plain SDL (--software)": (["--software"], False),
+UPLOADS = re.compile(r"texture uploads at scale (\d+): (\d+) in the first frame, ([\d.]+) a frame after it")
+PATHS = {"OpenGL": (["--scale", "1"], False), "plain SDL (--software)": (["--software", "--scale", "1"], False),
          "plain SDL, headless (dummy driver)": (["--software"], True)}
 
 
@@ -94,6 +96,20 @@ try:
     print("|------------------------------------|-------------:|----------------------:|--------------:|---------------------:|")
     for path, (fps, slowest, by_processor, _) in figures.items():
         print(f"| {path:34} | {fps:12.0f} | {by_processor:21.0f} | {slowest:10d} ms | {floors[path]:>20} |")
+    print("\n| OpenGL window scale | window    | timedemo fps | frame time | vs scale 1 | uploads first frame | uploads a frame after |")
+    print("|--------------------:|-----------|-------------:|-----------:|-----------:|--------------------:|----------------------:|")
+    single = None
+    for scale in (1, 2, 3):
+        done = subprocess.run([str(build / "zepo"), "--timedemo", str(busiest.resolve()), "--scale", str(scale)],
+                              cwd=roots[busiest.parent.name], env=dict(os.environ, SDL_AUDIODRIVER="dummy"),
+                              capture_output=True, text=True)
+        timed, uploads = TIMED.search(done.stdout), UPLOADS.search(done.stdout)
+        if done.returncode != 0 or not timed or not uploads:
+            sys.exit(f"scale {scale}: status {done.returncode}: {done.stdout[-300:]} {done.stderr[-300:]}")
+        frame_ms = int(timed[2]) / int(timed[1])
+        single = single or frame_ms
+        print(f"| {scale:19d} | {640 * scale:4d}x{480 * scale:<4d} | {float(timed[3]):12.0f} | {frame_ms:7.2f} ms |"
+              f" {100 * (frame_ms / single - 1):+9.0f}% | {uploads[2]:>19} | {uploads[3]:>21} |")
     print(f"\n(load average while measuring: {os.getloadavg()[0]:.1f} on {os.cpu_count()} processors)")
 finally:
     shutil.rmtree(scratch, ignore_errors=True)

@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "frontend/high_score_table.h"
+#include "gfx/video.h"
 #include "options/option_file.h"
 #include "options/options.h"
 
@@ -187,6 +188,8 @@ void CDemoSession::endFrame()
     const Uint16 duration = player->frame().duration;
     clock->endFrame(duration);
     ++framesTimed;
+    if (framesTimed == 1)
+        firstFrameUploads = glSDL_TextureUploads();
     if (realElapsed > slowestFrameMs) {
         slowestFrameMs = realElapsed;
         slowestFrame = framesTimed;
@@ -227,6 +230,11 @@ void CDemoSession::reportSpeed() const
     const double fps = framesTimed * 1000.0 / (totalMs > 0 ? totalMs : 1);
     std::printf("timed %u frames in %u ms: %.1f fps; slowest frame %u took %u ms\n", framesTimed, totalMs, fps,
                 slowestFrame, slowestFrameMs);
+    if (glSDL_UsingOpenGL() && framesTimed > 1) {
+        const double later = double(glSDL_TextureUploads() - firstFrameUploads) / (framesTimed - 1);
+        std::printf("texture uploads at scale %d: %lu in the first frame, %.2f a frame after it\n", glSDL_Scale(),
+                    firstFrameUploads, later);
+    }
     std::fflush(stdout);
 }
 

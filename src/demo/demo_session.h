@@ -96,4 +96,5 @@ private:
     Uint32 framesTimed = 0;
     Uint32 slowestFrameMs = 0;
     Uint32 slowestFrame = 0;
+    unsigned long firstFrameUploads = 0;  // of the OpenGL path, by the end of the first timed frame
 };

@@ -24,6 +24,7 @@ SDL_Surface* screenFor(bool openGl)
     static int current = -1;
     if (current != int(openGl)) {
         glSDL_ForcePlainPath(!openGl);
+        glSDL_SetScale(1);  // the rendering layer itself, at the picture's size whatever the screen
         if (!glSDL_SetVideoMode(640, 480, 32, SDL_DOUBLEBUF | GLSDL_OPENGL))
             return nullptr;
         current = int(openGl);
