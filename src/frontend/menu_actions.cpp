@@ -141,6 +141,8 @@ CMenuFullscreen::CMenuFullscreen(const std::string& caption)
 
 void CMenuFullscreen::activate()
 {
+    // Alt+Enter may have switched full screen since the item was made: it switches what is now.
+    value = CVideoOptions::instance().getFullscreen();
     CMenuPrepinaciPolozka::activate();
     CVideoOptions::instance().setFullscreen(value);
 }
