@@ -77,6 +77,7 @@ void CClovek1Controller::update()
     if (throwTimer->expired()) {
         throwProjectile();
         sprite->setFrameset(byDirection("THROW_LEFT", "THROW_RIGHT"));
+        sprite->getCurrentFrameset()->restart();  // every throw shows its whole pose
         throwing = true;
     }
     if (throwing && !sprite->getCurrentFrameset()->isPlaying()) {

@@ -87,6 +87,13 @@ void CFrameset::rewind()
     currentFrame = frames.empty() ? nullptr : frames.front().get();
 }
 
+void CFrameset::restart()
+{
+    rewind();
+    playing = true;
+    lastChange = currentTicks();
+}
+
 int CFrameset::selectFrame(const std::string& frameName)
 {
     for (size_t i = 0; i < frames.size(); ++i) {

@@ -37,6 +37,8 @@ public:
     void stop() { playing = false; }
     bool isPlaying() const { return playing; }
     void rewind();
+    // Plays the animation again from its first frame, which stays for its whole delay.
+    void restart();
     int selectFrame(const std::string& frameName);
 
     // A frameset without a current frame (after a failed selectFrame) has zero size, an empty

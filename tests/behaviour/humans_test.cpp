@@ -108,6 +108,24 @@ TEST_F(Humans, TheCamelAimsEachBallFromWhereItStarts)
     EXPECT_NEAR(std::hypot(balls[1]->getVelocityX(), balls[1]->getVelocityY()), 1.0f, 0.001f);
 }
 
+TEST_F(Humans, EveryThrowShowsItsPoseFromTheFirstFrame)
+{
+    CMapEntity* thrower = level.place("CLOVEK6", 200, 400);
+    untilThrow();
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_EQ(shown(thrower), "THROW_RIGHT") << round;
+        const CFrameset* pose = thrower->getSprite()->getCurrentFrameset();
+        EXPECT_TRUE(pose->isPlaying());
+        EXPECT_EQ(pose->getCurrentIndex(), 0);
+        level.frames(4);  // its one frame stays 100 ms
+        EXPECT_EQ(shown(thrower), "THROW_RIGHT") << round;
+        level.frames(3);  // it has stopped, and the walk comes back
+        EXPECT_EQ(shown(thrower), "RIGHT") << round;
+        level.clock.advance(1800 - 8 * 20);
+        level.frame();  // the next throw
+    }
+}
+
 TEST_F(Humans, TheLevelOverHopFreezesALostPoseAndTurnsAngryWhenWon)
 {
     CMapEntity* human = level.place("CLOVEK1", 200, 400);
