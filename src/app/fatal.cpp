@@ -5,23 +5,50 @@
 
 #include "app/logger.h"
 
-void fatalErrorIn(const std::string& file, const std::string& message, int status)
+namespace {
+
+int openThrowScopes = 0;
+
+[[noreturn]] void endWith(const std::string& file, const std::string& message, const std::string& line, int status)
 {
     CLogger::instance().write(message);
-    if (file.empty())
-        std::fprintf(stderr, "zepo: %s\n", message.c_str());
-    else
-        std::fprintf(stderr, "zepo: %s: %s\n", file.c_str(), message.c_str());
+    if (CFatalErrorsThrow::active())
+        throw CFatalError(file, message, line, status);
+    std::fprintf(stderr, "zepo: %s\n", line.c_str());
     std::fflush(stderr);
     std::exit(status);
 }
 
+}
+
+CFatalError::CFatalError(const std::string& file, const std::string& message, const std::string& line, int status)
+    : std::runtime_error(line), errorFile(file), errorMessage(message), exitStatus(status)
+{
+}
+
+CFatalErrorsThrow::CFatalErrorsThrow()
+{
+    ++openThrowScopes;
+}
+
+CFatalErrorsThrow::~CFatalErrorsThrow()
+{
+    --openThrowScopes;
+}
+
+bool CFatalErrorsThrow::active()
+{
+    return openThrowScopes > 0;
+}
+
+void fatalErrorIn(const std::string& file, const std::string& message, int status)
+{
+    endWith(file, message, file.empty() ? message : file + ": " + message, status);
+}
+
 void fatalErrorNote(const std::string& message, const std::string& note, int status)
 {
-    CLogger::instance().write(message);
-    std::fprintf(stderr, "zepo: %s (%s)\n", message.c_str(), note.c_str());
-    std::fflush(stderr);
-    std::exit(status);
+    endWith(std::string(), message, message + " (" + note + ")", status);
 }
 
 void fatalError(const std::string& message, int status)

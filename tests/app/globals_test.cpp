@@ -131,6 +131,38 @@ TEST(Fatal, ReportsOnStandardErrorWithTheStatus)
                 ::testing::ExitedWithCode(255), "zepo: data/maps/easy/l1_map.xml: X not found near TILE tag!");
 }
 
+TEST(Fatal, AThrowScopeTurnsTheEndIntoAnExceptionUntilTheLastScopeCloses)
+{
+    {
+        CFatalErrorsThrow outer;
+        try {
+            fatalErrorIn("data/maps/easy/l1_map.xml", "X not found near TILE tag!");
+            FAIL() << "no exception";
+        } catch (const CFatalError& error) {
+            EXPECT_EQ(error.file(), "data/maps/easy/l1_map.xml");
+            EXPECT_EQ(error.message(), "X not found near TILE tag!");
+            EXPECT_STREQ(error.what(), "data/maps/easy/l1_map.xml: X not found near TILE tag!");
+            EXPECT_EQ(error.status(), -1);
+        }
+        {
+            CFatalErrorsThrow inner;
+            EXPECT_THROW(fatalError("Chyba: Stav NIKDE nenalezen!", 0), CFatalError);
+        }
+        try {
+            fatalErrorNote("Cannot open audio device", "no sound card", 3);
+            FAIL() << "no exception after the inner scope closed";
+        } catch (const CFatalError& error) {
+            EXPECT_EQ(error.file(), "");
+            EXPECT_EQ(error.message(), "Cannot open audio device");
+            EXPECT_STREQ(error.what(), "Cannot open audio device (no sound card)");
+            EXPECT_EQ(error.status(), 3);
+        }
+    }
+    EXPECT_FALSE(CFatalErrorsThrow::active());
+    EXPECT_EXIT(fatalError("File data/x.xml not found!"), ::testing::ExitedWithCode(255),
+                "zepo: File data/x.xml not found!");
+}
+
 }
 
 #include <tinyxml.h>
