@@ -14,7 +14,8 @@ CTimer::CTimer(Uint32 periodMs) : period(periodMs)
 
 CTimer::~CTimer()
 {
-    CTimerList::instance().remove(this);
+    if (CTimerList* list = CTimerList::existing())
+        list->remove(this);
 }
 
 bool CTimer::expired()

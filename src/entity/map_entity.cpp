@@ -21,7 +21,8 @@ CMapEntity::CMapEntity(const CMapEntity& other)
 
 CMapEntity::~CMapEntity()
 {
-    CGlobals::instance().entityListChanged = true;
+    if (CGlobals* globals = CGlobals::existing())
+        globals->entityListChanged = true;
 }
 
 void CMapEntity::startDying()

@@ -18,9 +18,10 @@ CLevel::CLevel()
 CLevel::~CLevel()
 {
     controllers.clear();
-    CGlobals& globals = CGlobals::instance();
-    delete globals.levelClock;
-    globals.levelClock = nullptr;
+    if (CGlobals* globals = CGlobals::existing()) {
+        delete globals->levelClock;
+        globals->levelClock = nullptr;
+    }
 }
 
 void CLevel::load(const std::string& levelName)

@@ -154,7 +154,8 @@ CSprite::CSprite(const CSprite& other) : currentIndex(other.currentIndex), name(
 
 CSprite::~CSprite()
 {
-    CLogger::instance().write("Deleting sprite " + name);
+    if (CLogger* log = CLogger::existing())
+        log->write("Deleting sprite " + name);
 }
 
 void CSprite::addFrameset(std::unique_ptr<CFrameset> frameset)
@@ -277,7 +278,8 @@ CSpriteCollection::CSpriteCollection(const std::string& collectionName) : name(c
 
 CSpriteCollection::~CSpriteCollection()
 {
-    CLogger::instance().write("Deleting sprite VZORY----");
+    if (CLogger* log = CLogger::existing())
+        log->write("Deleting sprite VZORY----");
     templates.clear();
 }
 

@@ -3,7 +3,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/fatal.h"
 #include "app/globals.h"
+#include "app/timer.h"
+#include "entity/map_entity_collection.h"
 #include "gfx/sprite.h"
 #include "support/surfaces.h"
 #include "support/test_world.h"
@@ -186,6 +189,38 @@ TEST_F(MapEntityTest, DrawingModeFollowsAlphaAndTint)
     entity.setHealth(0);
     entity.updateAndDraw(SDL_GetVideoSurface());  // dying: shows "DEATH", which this sprite lacks, so frameset 0
     EXPECT_EQ(entity.getSprite()->currentFramesetName(), "FRAMESET1");
+}
+
+// The exit handlers destroy the managers in reverse order of first use. Here the timer list is
+// made after the prototype registry, so it is gone when the prototypes die at exit: their
+// destructors must neither touch it nor make a global data object, whose timers would register
+// with the list already gone. A fresh process, where nothing was made before, as in a game that
+// ends on an error in its first map entities file.
+TEST(ManagersAtExitDeathTest, AFatalErrorAfterTheRegistryEndsWithoutTouchingAManagerAlreadyGone)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            installTestWorld();
+            CMapEntityCollection::instance().add(std::make_unique<CTestEntity>("BOX10", 0, 0));
+            if (CGlobals::existing() || CTimerList::existing())
+                std::exit(3);  // the order this check needs is not there
+            CTimer generatorTimer(1000);
+            fatalErrorIn("l1_entities.xml", "Entity CATAPULT1 not found in global entity object!");
+        },
+        ::testing::ExitedWithCode(255), "zepo: l1_entities.xml: Entity CATAPULT1 not found in global entity object!");
+}
+
+TEST(Managers, ExistOnlyFromTheirFirstUse)
+{
+    struct CProbe : Singleton<CProbe>
+    {
+        int value = 7;
+    };
+    EXPECT_EQ(CProbe::existing(), nullptr);
+    CProbe& probe = CProbe::instance();
+    EXPECT_EQ(CProbe::existing(), &probe);
+    EXPECT_EQ(CProbe::instance().value, 7);
 }
 
 }
