@@ -201,8 +201,17 @@ bool parseFrame(CDemoByteReader& in, CDemoFrame& frame, std::string& problem)
             problem = "holds an event of unknown type " + std::to_string(type);
             return false;
         }
-        if (type != SDL_NOEVENT)
+        if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
+            in.skip(2);
+            const Uint16 key = in.u16();
+            if (!in.failed() && key >= SDLK_LAST) {
+                problem = "holds a key event of unknown key " + std::to_string(key);
+                return false;
+            }
+            in.skip(eventFieldsSize - 4);
+        } else if (type != SDL_NOEVENT) {
             in.skip(eventFieldsSize);
+        }
     }
     if (in.failed()) {
         problem = "is cut short (the file is truncated)";

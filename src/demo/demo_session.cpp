@@ -49,15 +49,23 @@ std::unique_ptr<CDemoSession> CDemoSession::fromCommandLine(const CCommandLine& 
     return nullptr;
 }
 
+// The real clock is a member here: it is bound only once the object exists, so this
+// constructor cannot delegate to the one below.
 CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CCommandLine& commandLine,
                            CInputSource& inputSource)
-    : CDemoSession(mode, demoPath, commandLine, sdlClock, inputSource)
+    : realClock(sdlClock), realInput(inputSource), sessionMode(mode), path(demoPath), start(commandLine)
 {
+    open();
 }
 
 CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CCommandLine& commandLine,
                            CClockSource& clockSource, CInputSource& inputSource)
     : realClock(clockSource), realInput(inputSource), sessionMode(mode), path(demoPath), start(commandLine)
+{
+    open();
+}
+
+void CDemoSession::open()
 {
     if (!replaying()) {
         checkWritable(path);

@@ -63,6 +63,8 @@ public:
     Uint8 mouseState(int* x, int* y) override;
 
 private:
+    // Reads and checks the demo to replay, or checks that the recording can be written.
+    void open();
     void install();
     void uninstall();
     bool viewerStopped();

@@ -248,6 +248,27 @@ TEST(DemoFile, RejectsUnknownEventsAndTrailingData)
     EXPECT_EQ(parseError(unknown), "frame 1 of 1 holds an event of unknown type 32");
 
     EXPECT_EQ(parseError(sampleDemo() + "xyz"), "3 bytes of unknown data follow the last frame");
+
+    // A key symbol SDL never sends would reach the game as a key it cannot hold.
+    for (Uint8 type : {Uint8(SDL_KEYDOWN), Uint8(SDL_KEYUP)}) {
+        std::string badKey = encodeDemoHeader(sampleHeader(), 2);
+        SDL_Event last = keyEvent(type, static_cast<SDLKey>(SDLK_LAST - 1));
+        appendFrame(badKey, 20, 0, 0, {&last});
+        appendFrame(badKey, 20, 0, 0, {nullptr, &last});
+        putU16(badKey, badKey.size() - 10, SDLK_LAST);
+        EXPECT_EQ(parseError(badKey), "frame 2 of 2 holds a key event of unknown key " + std::to_string(SDLK_LAST));
+        putU16(badKey, badKey.size() - 10, 0xFFFF);
+        EXPECT_EQ(parseError(badKey), "frame 2 of 2 holds a key event of unknown key 65535");
+    }
+    // Other events carry any value in the same place.
+    std::string motion = encodeDemoHeader(sampleHeader(), 1);
+    SDL_Event moved{};
+    moved.type = SDL_MOUSEMOTION;
+    appendFrame(motion, 20, 0, 0, {&moved});
+    putU16(motion, motion.size() - 10, 0xFFFF);
+    CDemo demo;
+    std::string error;
+    EXPECT_TRUE(parseDemo(motion, demo, error)) << error;
 }
 
 TEST(DemoFile, ACountBeyondTheDataNeitherAllocatesNorHangs)
