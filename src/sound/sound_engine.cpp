@@ -6,18 +6,19 @@
 #include "app/fatal.h"
 #include "options/options.h"
 
+// What was loaded is freed whether or not the audio device ever opened.
 CSoundEngine::~CSoundEngine()
 {
-    if (!opened)
-        return;
-    Mix_HaltMusic();
+    if (opened)
+        Mix_HaltMusic();
     for (auto& track : tracks)
         if (track.first)
             Mix_FreeMusic(track.first);
     for (auto& sound : sounds)
         if (sound.first)
             Mix_FreeChunk(sound.first);
-    Mix_CloseAudio();
+    if (opened)
+        Mix_CloseAudio();
 }
 
 void CSoundEngine::open()

@@ -71,7 +71,8 @@ TEST_F(CatalogueTest, ConstructorExceptions)
     EXPECT_TRUE(registry.find("PLAYER").getSprite()->getCurrentFrameset()->isPlaying());
     EXPECT_TRUE(registry.find("LITTLEBIRD").getSprite()->getCurrentFrameset()->isPlaying());
     EXPECT_FALSE(registry.find("NOSIC").getSprite()->getCurrentFrameset()->isPlaying());
-    auto* generator = dynamic_cast<CMapEntity_Spawner*>(registry.createByName("BIRDGENERATOR").get());
+    std::unique_ptr<CMapEntity> first = registry.createByName("BIRDGENERATOR");
+    auto* generator = dynamic_cast<CMapEntity_Spawner*>(first.get());
     ASSERT_NE(generator, nullptr);
     EXPECT_EQ(generator->spawnName, "DIDUDO");
     auto second = registry.createByName("BIRDGENERATOR2");
