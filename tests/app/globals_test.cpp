@@ -183,4 +183,23 @@ TEST(XmlFile, ABrokenFileIsReportedWithTheParsersReason)
     EXPECT_EXIT(loadXmlFile(document, missing), ::testing::ExitedWithCode(255), "File .*missing.xml not found!");
 }
 
+// A file that ends inside a multi-byte character is refused like any malformed one, and the
+// parser stops within the text (TinyXML stepped over the end of its own buffer and read on).
+TEST(XmlFile, AFileEndingInsideACharacterIsRefusedWithinItsBytes)
+{
+    TempDir dir;
+    CFatalErrorsThrow refusals;
+    for (const char* tail : {"\xd2", "\xe2\x82", "\xf0\x9f\x98"}) {
+        TiXmlDocument document;
+        const std::string path = dir.write(
+            "cut.xml", std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tiles>\n  <tileSprite name=\"gr") + tail);
+        EXPECT_THROW(loadXmlFile(document, path), CFatalError) << tail;
+    }
+    TiXmlDocument windows;
+    loadXmlFile(windows, dir.write("crlf.xml", "<level name=\"l1\">\r\n<tile id=\"1\"/>\r</level>\r\n"));
+    ASSERT_NE(windows.FirstChildElement("level"), nullptr);
+    EXPECT_STREQ(windows.FirstChildElement("level")->Attribute("name"), "l1");
+    EXPECT_NE(windows.FirstChildElement("level")->FirstChildElement("tile"), nullptr);
+}
+
 }
