@@ -5,10 +5,19 @@
 #include "demo/demo_session.h"
 #include "gfx/video.h"
 
+#ifdef ZEPO_SANITIZE
+#include <sanitizer/lsan_interface.h>
+#endif
+
 int main(int argc, char** argv)
 {
     CCommandLine options = parseCommandLine(argc, argv);
     std::atexit(glSDL_Quit);
+#ifdef ZEPO_SANITIZE
+    // The sanitizer build looks for leaks just before SDL unloads the OpenGL driver, while the
+    // leaks the driver keeps to itself can still be named in the suppression file.
+    std::atexit(__lsan_do_leak_check);
+#endif
     CApplication* app = new CApplication(options);
     app->initialise();
     app->mainLoop();
