@@ -7,6 +7,7 @@
 #include "app/fatal.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/paths.h"
 #include "behaviour/prototype_controllers.h"
 #include "demo/demo_session.h"
 #include "demo/demo_statdump.h"
@@ -72,7 +73,8 @@ CApplication::~CApplication()
 
 void CApplication::initialise()
 {
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0)
+    // Audio is started by the sound engine, which plays on in silence when there is no device.
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) < 0)
         fatalError(std::string("Unable to init SDL: ") + SDL_GetError());
 
     CSoundEngine& sound = CSoundEngine::instance();
@@ -82,7 +84,7 @@ void CApplication::initialise()
     gamepad.open();
     setInputSource(&gamepad);
 
-    CControlOptions::instance().load("controls.cfg");
+    CControlOptions::instance().load(playerConfigFile("controls.cfg"));
     CAudioOptions::instance().load();
     sound.playMusic("LETO");
 
@@ -101,7 +103,7 @@ void CApplication::initialise()
     largeFont = loadFont("font2.png");
     smallFont = loadFont("fontsmall2.png");
 
-    highScores.load("top10.bin");
+    highScores.load(playerDataFile("top10.bin"));
     if (demo)
         demo->takeSettings(highScores);
 

@@ -5,12 +5,52 @@
 #include <cstring>
 
 #include "gfx/picture_scale.h"
+#include "app/paths.h"
 
 namespace {
 
 const char* const usage =
     "usage: zepo [--set easy|medium|hard] [--level NAME] [--software] [--scale 1..8]\n"
-    "            [--record FILE | --playdemo FILE | --timedemo FILE] [--statdump FILE]\n";
+    "            [--record [FILE] | --playdemo FILE | --timedemo FILE] [--statdump FILE]\n"
+    "       zepo --help | --version\n";
+
+const char* const help =
+    "Z.E.P.O.: a bird over one-screen levels drops droppings on the people below.\n"
+    "\n"
+    "  --set easy|medium|hard  start a new game of this level set at once\n"
+    "  --level NAME            start it at this level (the set's first without it)\n"
+    "  --software              draw through the plain SDL path instead of OpenGL\n"
+    "  --scale N               show the picture N times as large (1 to 8; without it the\n"
+    "                          largest the desktop allows)\n"
+    "  --record [FILE]         record the game into a demo file (without FILE: into demos/\n"
+    "                          of the player's data folder)\n"
+    "  --playdemo FILE         watch a recorded demo (Escape ends it)\n"
+    "  --timedemo FILE         replay a demo as fast as it goes and print the frame rate\n"
+    "  --statdump FILE         write one line per level played (score, lives, won or lost)\n"
+    "  --help                  print this help\n"
+    "  --version               print the version\n"
+    "\n"
+    "The options are kept in $XDG_CONFIG_HOME/zepo (~/.config/zepo), the top ten, screenshots\n"
+    "(F12) and demos in $XDG_DATA_HOME/zepo (~/.local/share/zepo). The game finds its data by\n"
+    "itself; set ZEPO_DATA_DIR to use the data of another folder. Files named on the command\n"
+    "line are relative to the folder the game is started in.\n";
+
+// A recording without a file name goes to a new file in demos/ of the player's data folder.
+std::string newRecording()
+{
+    const std::string folder = playerDataFile("demos");
+    makeFolder(folder);
+    const std::string file = numberedFile(folder, "demo", ".demo");
+    std::printf("zepo: recording into %s\n", file.c_str());
+    return file;
+}
+
+[[noreturn]] void answer(const std::string& text)
+{
+    std::fputs(text.c_str(), stdout);
+    std::fflush(stdout);
+    std::exit(0);
+}
 
 [[noreturn]] void badArguments(const std::string& reason)
 {
@@ -27,14 +67,19 @@ CCommandLine parseCommandLine(int argc, char** argv)
     {
         const char* flag;
         std::string CCommandLine::*field;
+        bool isPath;
     };
     const Valued valued[] = {
-        {"--set", &CCommandLine::levelSet},       {"--level", &CCommandLine::level},
-        {"--record", &CCommandLine::record},      {"--playdemo", &CCommandLine::playDemo},
-        {"--timedemo", &CCommandLine::timeDemo},  {"--statdump", &CCommandLine::statDump},
+        {"--set", &CCommandLine::levelSet, false},     {"--level", &CCommandLine::level, false},
+        {"--record", &CCommandLine::record, true},     {"--playdemo", &CCommandLine::playDemo, true},
+        {"--timedemo", &CCommandLine::timeDemo, true}, {"--statdump", &CCommandLine::statDump, true},
     };
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
+        if (std::strcmp(argument, "--help") == 0)
+            answer(std::string(usage) + "\n" + help);
+        if (std::strcmp(argument, "--version") == 0)
+            answer("zepo " ZEPO_VERSION "\n");
         if (std::strcmp(argument, "--software") == 0) {
             options.software = true;
             continue;
@@ -49,13 +94,20 @@ CCommandLine parseCommandLine(int argc, char** argv)
             options.scale = static_cast<int>(scale);
             continue;
         }
+        const bool valueFollows = i + 1 < argc && argv[i + 1][0] != '\0';
+        if (std::strcmp(argument, "--record") == 0 && (!valueFollows || std::strncmp(argv[i + 1], "--", 2) == 0)) {
+            options.record = newRecording();
+            continue;
+        }
         bool known = false;
         for (const Valued& option : valued) {
             if (std::strcmp(argument, option.flag) != 0)
                 continue;
-            if (i + 1 >= argc || argv[i + 1][0] == '\0')
+            if (!valueFollows)
                 badArguments(std::string(option.flag) + " needs a value");
             options.*option.field = argv[++i];
+            if (option.isPath)
+                options.*option.field = fromStartingFolder(options.*option.field);
             known = true;
         }
         if (!known)

@@ -9,7 +9,9 @@ struct CCommandLine
     std::string level;      // --level NAME: start a new game directly at this level
     bool software = false;  // --software: draw through the plain SDL path
     int scale = 0;          // --scale N (1..8): the window's scale; 0 chooses it from the desktop's size
-    std::string record;     // --record FILE
+    // The files below are absolute paths: a relative one is taken from the folder the game was
+    // started in.
+    std::string record;     // --record [FILE]: without FILE a new file in the player's demos/
     std::string playDemo;   // --playdemo FILE
     std::string timeDemo;   // --timedemo FILE
     std::string statDump;   // --statdump FILE
@@ -18,5 +20,6 @@ struct CCommandLine
 };
 
 // Parses the arguments; on a mistake prints the reason and the usage to standard error and
-// ends the program with status 2.
+// ends the program with status 2. --help and --version print their answer on standard output
+// and end the program with status 0.
 CCommandLine parseCommandLine(int argc, char** argv);

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/paths.h"
 #include "demo/demo_session.h"
 #include "gfx/video.h"
 
@@ -12,6 +13,7 @@
 int main(int argc, char** argv)
 {
     CCommandLine options = parseCommandLine(argc, argv);
+    enterDataRoot();
     std::atexit(glSDL_Quit);
 #ifdef ZEPO_SANITIZE
     // The sanitizer build looks for leaks just before SDL unloads the OpenGL driver, while the

@@ -182,6 +182,18 @@ std::string playerDataFile(const std::string& name)
     return playerDataFolder() + "/" + name;
 }
 
+std::string numberedFile(const std::string& folder, const std::string& stem, const std::string& extension)
+{
+    for (unsigned number = 1;; ++number) {
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "-%04u", number);
+        const std::string file = folder + "/" + stem + digits + extension;
+        struct stat info;
+        if (lstat(file.c_str(), &info) != 0)
+            return file;
+    }
+}
+
 bool makeFolder(const std::string& folder)
 {
     if (folder.empty())

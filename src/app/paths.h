@@ -45,6 +45,9 @@ std::string playerDataFolder();
 std::string playerConfigFile(const std::string& name);
 std::string playerDataFile(const std::string& name);
 
+// The first of folder/stem-0001extension, folder/stem-0002extension, ... that does not exist.
+std::string numberedFile(const std::string& folder, const std::string& stem, const std::string& extension);
+
 // Makes the folder with every missing folder above it, each with mode 0700 (they hold only the
 // player's files). True when it is a folder afterwards.
 bool makeFolder(const std::string& folder);

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/globals.h"
+#include "app/paths.h"
 #include "frontend/gameplay_end.h"
 #include "frontend/interruption.h"
 #include "sound/sound_engine.h"
@@ -103,7 +104,7 @@ CMenuControlsOK::CMenuControlsOK(const std::string& caption) : CMenuPolozka(capt
 
 void CMenuControlsOK::activate()
 {
-    CControlOptions::instance().save("controls.cfg");
+    CControlOptions::instance().save(playerConfigFile("controls.cfg"));
     showMenu("optionsMenu");
 }
 

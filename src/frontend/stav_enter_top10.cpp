@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/paths.h"
 #include "frontend/gameplay_end.h"
 #include "frontend/rising_hearts.h"
 #include "frontend/text_entry.h"
@@ -71,7 +72,7 @@ void CStavHry_EnterTop10::handleEvents()
 void CStavHry_EnterTop10::finish()
 {
     app->highScores.insert(name, CGlobals::instance().totalScore);
-    app->highScores.save("top10.bin");
+    app->highScores.save(playerDataFile("top10.bin"));
     endGameplay(*app);
     app->switchTo("INTRO");
 }

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/paths.h"
+
 namespace {
 
 bool playerFilesKept = false;
@@ -60,7 +62,7 @@ void readOptionFile(const std::string& path,
 
 bool writeOptionFile(const std::string& path, const std::string& contents)
 {
-    return playerFilesKept || replaceFile(path, contents);
+    return playerFilesKept || (makeFolderFor(path) && replaceFile(path, contents));
 }
 
 bool replaceFile(const std::string& path, const std::string& contents)

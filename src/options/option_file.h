@@ -17,8 +17,8 @@ void readOptionFile(const std::string& path,
 // could not be written (the old file, if any, is then left untouched).
 bool replaceFile(const std::string& path, const std::string& contents);
 
-// A player's file (options, top ten) written as replaceFile does, unless the player's files are
-// kept (below).
+// A player's file (options, top ten) written as replaceFile does, its folder made first if it is
+// missing, unless the player's files are kept (below).
 bool writeOptionFile(const std::string& path, const std::string& contents);
 
 // While a recorded game is replayed, the player's own files (options, top ten) are left as they

@@ -2,6 +2,7 @@
 
 #include "app/fatal.h"
 #include "app/globals.h"
+#include "app/paths.h"
 #include "gfx/video.h"
 #include "options/option_file.h"
 
@@ -19,7 +20,7 @@ std::string line(const char* keyword, long value)
 
 void CAudioOptions::load()
 {
-    readOptionFile(audioFile, [this](const std::string& keyword, int value) {
+    readOptionFile(playerConfigFile(audioFile), [this](const std::string& keyword, int value) {
         if (keyword == "SOUND")
             sound = value != 0;
         else if (keyword == "MUSIC")
@@ -29,12 +30,12 @@ void CAudioOptions::load()
 
 bool CAudioOptions::save() const
 {
-    return writeOptionFile(audioFile, audioOptionsText(*this));
+    return writeOptionFile(playerConfigFile(audioFile), audioOptionsText(*this));
 }
 
 void CVideoOptions::load()
 {
-    readOptionFile(videoFile, [this](const std::string& keyword, int value) {
+    readOptionFile(playerConfigFile(videoFile), [this](const std::string& keyword, int value) {
         if (keyword == "FULLSCREEN")
             fullscreen = value != 0;
         else if (keyword == "DIF")
@@ -46,7 +47,7 @@ void CVideoOptions::load()
 
 bool CVideoOptions::save() const
 {
-    return writeOptionFile(videoFile, videoOptionsText(*this));
+    return writeOptionFile(playerConfigFile(videoFile), videoOptionsText(*this));
 }
 
 void CControlOptions::load(const std::string& path)

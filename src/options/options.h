@@ -6,7 +6,7 @@
 
 #include "app/singleton.h"
 
-// Sound effects and music switches, kept in "audio.cfg".
+// Sound effects and music switches, kept in "audio.cfg" of the player's config folder.
 class CAudioOptions : public Singleton<CAudioOptions>
 {
 public:
@@ -24,7 +24,7 @@ private:
     bool music = true;
 };
 
-// The full-screen switch, kept in "video.cfg" together with the difficulty and the hints switch
+// The full-screen switch, kept in "video.cfg" of the player's config folder together with the difficulty and the hints switch
 // of the global game data.
 class CVideoOptions : public Singleton<CVideoOptions>
 {

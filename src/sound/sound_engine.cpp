@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/data_file.h"
-#include "app/fatal.h"
+#include "app/logger.h"
 #include "options/options.h"
 
 // What was loaded is freed whether or not the audio device ever opened.
@@ -23,26 +23,31 @@ CSoundEngine::~CSoundEngine()
 
 void CSoundEngine::open()
 {
-    if (Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024) != 0) {
+    // Opening the device starts the audio subsystem of the multimedia layer if need be.
+    opened = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024) == 0;
+    if (!opened) {
+        // No sound device is no reason to stop: the game plays on in silence.
+        CLogger::instance().write("Nemohu otevrit audio!");
         std::printf("Nemohu otevrit audio!\n");
         std::fflush(stdout);
-        fatalError("Nemohu otevrit audio!", 1);
+        std::fprintf(stderr, "zepo: no audio device (%s): the game plays without sound\n", Mix_GetError());
+        std::fflush(stderr);
+        return;
     }
-    opened = true;
     Mix_VolumeMusic(35);
     SDL_PauseAudio(0);
 }
 
 void CSoundEngine::addSound(const std::string& file, const std::string& name)
 {
-    SDL_RWops* stream = dataFileProblem(file).empty() ? SDL_RWFromFile(file.c_str(), "rb") : nullptr;
+    SDL_RWops* stream = opened && dataFileProblem(file).empty() ? SDL_RWFromFile(file.c_str(), "rb") : nullptr;
     Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
     sounds.emplace_back(chunk, name);
 }
 
 void CSoundEngine::addMusic(const std::string& file, const std::string& name)
 {
-    tracks.emplace_back(dataFileProblem(file).empty() ? Mix_LoadMUS(file.c_str()) : nullptr, name);
+    tracks.emplace_back(opened && dataFileProblem(file).empty() ? Mix_LoadMUS(file.c_str()) : nullptr, name);
 }
 
 void CSoundEngine::playSound(const std::string& name)

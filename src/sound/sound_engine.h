@@ -11,6 +11,7 @@
 
 // Owns every sound effect and music track; both are played by name and obey the switches of
 // the audio options. A file that fails to load is kept as an empty entry and plays silence.
+// Without an audio device every entry is empty: the game plays on in silence.
 class CSoundEngine : public Singleton<CSoundEngine>
 {
 public:

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -95,14 +97,16 @@ TEST_F(StateRegistry, UnknownStateEndsTheProgramWithStatusZero)
     EXPECT_EXIT(app.leaveState(""), ::testing::ExitedWithCode(0), "Chyba: Stav  nenalezen!");
 }
 
-TEST(CommandLine, ReadsTheOptions)
+TEST(CommandLine, ReadsTheOptionsWithFilesTakenFromTheStartingFolder)
 {
+    TempDir dir;
+    ScopedChdir inDir(dir.path());
     const char* argv[] = {"zepo", "--set", "hard", "--level", "l2", "--software", "--statdump", "s.txt"};
     CCommandLine options = parseCommandLine(8, const_cast<char**>(argv));
     EXPECT_EQ(options.levelSet, "hard");
     EXPECT_EQ(options.level, "l2");
     EXPECT_TRUE(options.software);
-    EXPECT_EQ(options.statDump, "s.txt");
+    EXPECT_EQ(options.statDump, dir.path() + "/s.txt");
     EXPECT_TRUE(options.startsAtLevel());
     EXPECT_EQ(options.scale, 0) << "no --scale: chosen from the desktop";
 
@@ -110,6 +114,54 @@ TEST(CommandLine, ReadsTheOptions)
     EXPECT_EQ(parseCommandLine(4, const_cast<char**>(scaled)).scale, 8);
     const char* design[] = {"zepo", "--scale", "1"};
     EXPECT_EQ(parseCommandLine(3, const_cast<char**>(design)).scale, 1);
+    const char* absolute[] = {"zepo", "--timedemo", "/tmp/a.demo"};
+    EXPECT_EQ(parseCommandLine(3, const_cast<char**>(absolute)).timeDemo, "/tmp/a.demo");
+}
+
+TEST(CommandLine, HelpAndVersionAnswerOnStandardOutputWithStatusZero)
+{
+    TempDir dir;
+    const std::string answer = dir.file("stdout.txt");
+    const char* help[] = {"zepo", "--set", "easy", "--help"};
+    EXPECT_EXIT(
+        {
+            std::freopen(answer.c_str(), "w", stdout);
+            parseCommandLine(4, const_cast<char**>(help));
+        },
+        ::testing::ExitedWithCode(0), "");
+    const std::string usage = readFile(answer);
+    EXPECT_EQ(usage.rfind("usage: zepo [--set easy|medium|hard]", 0), 0u) << usage;
+    for (const char* option : {"--level NAME", "--record [FILE]", "--statdump FILE", "ZEPO_DATA_DIR", ".config/zepo"})
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
+
+    const char* version[] = {"zepo", "--version", "--fly"};
+    EXPECT_EXIT(
+        {
+            std::freopen(answer.c_str(), "w", stdout);
+            parseCommandLine(3, const_cast<char**>(version));
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(std::regex_match(readFile(answer), std::regex("zepo [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << readFile(answer);
+}
+
+TEST(CommandLine, ARecordingWithoutAFileGoesToANewFileInThePlayersDemos)
+{
+    TempDir dir;
+    ScopedChdir inDir(dir.path());
+    ScopedHome home(dir.path());
+    dir.write(".local/share/zepo/demos/demo-0001.demo", "");
+    const char* argv[] = {"zepo", "--record", "--set", "easy"};
+    testing::internal::CaptureStdout();
+    CCommandLine options = parseCommandLine(4, const_cast<char**>(argv));
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(options.record, dir.path() + "/.local/share/zepo/demos/demo-0002.demo");
+    EXPECT_EQ(options.levelSet, "easy");
+    EXPECT_NE(said.find(options.record), std::string::npos) << said;
+    const char* last[] = {"zepo", "--record"};
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(parseCommandLine(2, const_cast<char**>(last)).record, options.record);
+    testing::internal::GetCapturedStdout();
 }
 
 TEST(CommandLine, MistakesAreReportedWithStatusTwo)

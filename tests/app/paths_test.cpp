@@ -9,41 +9,6 @@
 
 namespace {
 
-// Sets (or, with nullptr, removes) an environment variable for the lifetime of the object.
-class ScopedVariable
-{
-public:
-    ScopedVariable(const char* variable, const char* value) : name(variable)
-    {
-        if (const char* old = std::getenv(variable)) {
-            hadValue = true;
-            previous = old;
-        }
-        if (value)
-            setenv(variable, value, 1);
-        else
-            unsetenv(variable);
-    }
-    ~ScopedVariable()
-    {
-        if (hadValue)
-            setenv(name, previous.c_str(), 1);
-        else
-            unsetenv(name);
-    }
-
-private:
-    const char* name;
-    bool hadValue = false;
-    std::string previous;
-};
-
-unsigned modeOf(const std::string& path)
-{
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
-
 class DataRoot : public ::testing::Test
 {
 protected:
@@ -171,13 +136,13 @@ TEST(MakeFolder, MakesEveryMissingFolderPrivateAndLeavesExistingOnesAlone)
     chmod(dir.path().c_str(), 0755);
     const std::string folder = dir.file("a/b/zepo");
     ASSERT_TRUE(makeFolder(folder));
-    EXPECT_EQ(modeOf(dir.file("a")), 0700u);
-    EXPECT_EQ(modeOf(folder), 0700u);
-    EXPECT_EQ(modeOf(dir.path()), 0755u);
+    EXPECT_EQ(fileMode(dir.file("a")), 0700u);
+    EXPECT_EQ(fileMode(folder), 0700u);
+    EXPECT_EQ(fileMode(dir.path()), 0755u);
     EXPECT_TRUE(makeFolder(folder)) << "an existing folder is fine";
 
     ASSERT_TRUE(makeFolderFor(dir.file("c/top10.bin")));
-    EXPECT_EQ(modeOf(dir.file("c")), 0700u);
+    EXPECT_EQ(fileMode(dir.file("c")), 0700u);
     EXPECT_FALSE(fileExists(dir.file("c/top10.bin")));
 
     dir.write("file", "");

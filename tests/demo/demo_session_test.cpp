@@ -11,6 +11,7 @@
 #include "app/clock.h"
 #include "app/gamepad.h"
 #include "app/globals.h"
+#include "app/paths.h"
 #include "app/input.h"
 #include "behaviour/prototype_controllers.h"
 #include "demo/demo_bytes.h"
@@ -527,7 +528,7 @@ TEST(DemoCommandLine, AReplayTakesItsStartFromTheDemo)
                 "a replayed demo starts where it was recorded");
     const char* recordWarp[] = {"zepo", "--record", "a.demo", "--set", "hard", "--statdump", "s.txt"};
     CCommandLine recording = parseCommandLine(7, const_cast<char**>(recordWarp));
-    EXPECT_EQ(recording.record, "a.demo");
+    EXPECT_EQ(recording.record, fromStartingFolder("a.demo"));
     EXPECT_EQ(recording.levelSet, "hard");
 }
 

@@ -70,7 +70,7 @@ TEST_F(NameEntryTest, ATypedNameGoesIntoTheTableAndTheFile)
     ASSERT_EQ(app.highScores.count(), 10u);
     EXPECT_EQ(app.highScores.entry(6).name, "abcde");
     EXPECT_EQ(app.highScores.entry(6).score, 450u);
-    EXPECT_EQ(readFile("top10.bin"), highScoreFileBytes(app.highScores));
+    EXPECT_EQ(readFile(".local/share/zepo/top10.bin"), highScoreFileBytes(app.highScores));
 }
 
 TEST_F(NameEntryTest, BackspaceAtFiveAndAnEmptyNameAndTheNameKeptForTheNextGame)
@@ -104,7 +104,7 @@ TEST_F(NameEntryTest, AScoreThatDoesNotQualifyGoesStraightToTheMenu)
     EXPECT_EQ(app.currentStateName(), "INTRO");
     EXPECT_EQ(app.highScores.count(), 10u);
     EXPECT_EQ(gameplay.left, 1);
-    EXPECT_FALSE(fileExists("top10.bin"));
+    EXPECT_FALSE(fileExists(".local/share/zepo/top10.bin"));
 }
 
 TEST_F(NameEntryTest, FiftyHeartsRiseAndComeBackFromBelow)

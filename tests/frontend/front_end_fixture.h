@@ -64,6 +64,7 @@ protected:
 
     TempDir dir;
     ScopedChdir inDir{dir.path()};
+    ScopedHome home{dir.path()};
     CVirtualClock clock{100000};
     CScopedClock installed{&clock};
     CScriptedInput input;

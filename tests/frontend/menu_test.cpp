@@ -249,14 +249,14 @@ TEST_F(FrontEndTest, TheDifficultyCanChangeOnlyBetweenGames)
     difficulty.activate();
     EXPECT_EQ(difficulty.getLabel(), "Obtiznost: spacek");
     EXPECT_EQ(globals.levelSet, "easy");
-    EXPECT_FALSE(fileExists("video.cfg"));
+    EXPECT_FALSE(fileExists(".config/zepo/video.cfg"));
 
     app.gameInProgress = false;
     difficulty.activate();
     EXPECT_EQ(difficulty.getLabel(), "Obtiznost: sokolik");
     EXPECT_EQ(globals.difficulty, 1u);
     EXPECT_EQ(globals.levelSet, "medium");
-    EXPECT_EQ(readFile("video.cfg"), "FULLSCREEN 0\nDIF 1\nHINTS 1\n");
+    EXPECT_EQ(readFile(".config/zepo/video.cfg"), "FULLSCREEN 0\nDIF 1\nHINTS 1\n");
     difficulty.activate();
     difficulty.activate();
     EXPECT_EQ(difficulty.getLabel(), "Obtiznost: spacek");

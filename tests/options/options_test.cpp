@@ -41,6 +41,7 @@ protected:
     }
     TempDir dir;
     ScopedChdir inDir{dir.path()};
+    ScopedHome home{dir.path()};
     CAudioOptions& audio = CAudioOptions::instance();
     CVideoOptions& video = CVideoOptions::instance();
     CControlOptions& controls = CControlOptions::instance();
@@ -50,16 +51,16 @@ protected:
 TEST_F(OptionFiles, WritesTheExactBytes)
 {
     ASSERT_TRUE(audio.save());
-    EXPECT_EQ(readFile("audio.cfg"), "SOUND 1\nMUSIC 1");
+    EXPECT_EQ(readFile(".config/zepo/audio.cfg"), "SOUND 1\nMUSIC 1");
     audio.setMusic(false);
     ASSERT_TRUE(audio.save());
-    EXPECT_EQ(readFile("audio.cfg"), "SOUND 1\nMUSIC 0");
+    EXPECT_EQ(readFile(".config/zepo/audio.cfg"), "SOUND 1\nMUSIC 0");
 
     globals.setDifficulty(2);
     globals.hints = false;
     video.setFullscreen(true);
     ASSERT_TRUE(video.save());
-    EXPECT_EQ(readFile("video.cfg"), "FULLSCREEN 1\nDIF 2\nHINTS 0\n");
+    EXPECT_EQ(readFile(".config/zepo/video.cfg"), "FULLSCREEN 1\nDIF 2\nHINTS 0\n");
 
     ASSERT_TRUE(controls.save("controls.cfg"));
     EXPECT_EQ(readFile("controls.cfg"), "LEFT 97\nRIGHT 100\nUP 119\nDOWN 115\nSHOOT 32");
@@ -91,7 +92,7 @@ TEST_F(OptionFiles, MissingFilesKeepTheDefaults)
 
 TEST_F(OptionFiles, ValuesInHexOctalAndNonZero)
 {
-    dir.write("audio.cfg", "SOUND 5\nMUSIC 0");
+    dir.write(".config/zepo/audio.cfg", "SOUND 5\nMUSIC 0");
     audio.load();
     EXPECT_TRUE(audio.getSound());
     EXPECT_FALSE(audio.getMusic());
@@ -101,7 +102,7 @@ TEST_F(OptionFiles, ValuesInHexOctalAndNonZero)
     EXPECT_EQ(controls.right, SDLK_RIGHT);
     EXPECT_EQ(controls.up, SDLK_UP);
     EXPECT_EQ(controls.shoot, static_cast<Uint16>(70000));
-    dir.write("video.cfg", "FULLSCREEN 0\nDIF 1\nHINTS 0\n");
+    dir.write(".config/zepo/video.cfg", "FULLSCREEN 0\nDIF 1\nHINTS 0\n");
     video.load();
     EXPECT_EQ(globals.levelSet, "medium");
     EXPECT_FALSE(globals.hints);
@@ -109,17 +110,17 @@ TEST_F(OptionFiles, ValuesInHexOctalAndNonZero)
 
 TEST_F(OptionFiles, StrangeLinesAreIgnored)
 {
-    dir.write("audio.cfg", "sound 0\nmusic 0\nSound 0");
+    dir.write(".config/zepo/audio.cfg", "sound 0\nmusic 0\nSound 0");
     audio.load();
     EXPECT_TRUE(audio.getSound());    // keywords count only in capitals
     EXPECT_TRUE(audio.getMusic());
-    dir.write("video.cfg", "fullscreen 1\ndif 2\nhints 0\n");
+    dir.write(".config/zepo/video.cfg", "fullscreen 1\ndif 2\nhints 0\n");
     video.load();
     EXPECT_FALSE(video.getFullscreen());
     EXPECT_EQ(globals.difficulty, 0u);
     EXPECT_TRUE(globals.hints);
 
-    dir.write("audio.cfg", "sound 0\n\n   \nMUSIC\nSOUNDX 0\nMUSIC abc\nSOUND 0");
+    dir.write(".config/zepo/audio.cfg", "sound 0\n\n   \nMUSIC\nSOUNDX 0\nMUSIC abc\nSOUND 0");
     audio.load();
     EXPECT_FALSE(audio.getSound());   // only the last, well-formed SOUND line counts
     EXPECT_FALSE(audio.getMusic());   // a malformed number reads as 0
@@ -149,22 +150,42 @@ TEST_F(OptionFiles, ControlsRoundTrip)
 
 TEST_F(OptionFiles, AReplayLeavesThePlayersFilesAlone)
 {
-    dir.write("audio.cfg", "SOUND 0\nMUSIC 0");
+    dir.write(".config/zepo/audio.cfg", "SOUND 0\nMUSIC 0");
     keepPlayerFiles(true);
     audio.setSound(true);
     EXPECT_TRUE(audio.save());
     EXPECT_TRUE(controls.save("controls.cfg"));
     keepPlayerFiles(false);
-    EXPECT_EQ(readFile("audio.cfg"), "SOUND 0\nMUSIC 0");
+    EXPECT_EQ(readFile(".config/zepo/audio.cfg"), "SOUND 0\nMUSIC 0");
     EXPECT_FALSE(fileExists("controls.cfg"));
     EXPECT_TRUE(audio.save());
-    EXPECT_EQ(readFile("audio.cfg"), "SOUND 1\nMUSIC 1");
+    EXPECT_EQ(readFile(".config/zepo/audio.cfg"), "SOUND 1\nMUSIC 1");
+}
+
+TEST_F(OptionFiles, TheFirstSaveMakesThePrivateConfigFolderThatXdgConfigHomeNames)
+{
+    ASSERT_FALSE(fileExists(".config"));
+    ASSERT_TRUE(video.save());
+    EXPECT_EQ(fileMode(".config"), 0700u);
+    EXPECT_EQ(fileMode(".config/zepo"), 0700u);
+    EXPECT_EQ(readFile(".config/zepo/video.cfg"), "FULLSCREEN 0\nDIF 0\nHINTS 1\n");
+
+    const std::string elsewhere = dir.file("xdg");
+    ScopedVariable config("XDG_CONFIG_HOME", elsewhere.c_str());
+    dir.write("xdg/zepo/audio.cfg", "SOUND 0\nMUSIC 1");
+    audio.load();
+    EXPECT_FALSE(audio.getSound());
+    audio.setMusic(false);
+    ASSERT_TRUE(audio.save());
+    EXPECT_EQ(readFile(dir.file("xdg/zepo/audio.cfg")), "SOUND 0\nMUSIC 0");
+    EXPECT_FALSE(fileExists(".config/zepo/audio.cfg"));
 }
 
 TEST_F(OptionFiles, AFileThatCannotBeWrittenLeavesTheOldOne)
 {
     dir.write("sub/audio.cfg", "SOUND 0\nMUSIC 0");
-    EXPECT_FALSE(writeOptionFile(dir.file("missing/audio.cfg"), "SOUND 1\nMUSIC 1"));
+    dir.write("a-file", "");
+    EXPECT_FALSE(writeOptionFile(dir.file("a-file/audio.cfg"), "SOUND 1\nMUSIC 1"));
     EXPECT_TRUE(writeOptionFile(dir.file("sub/audio.cfg"), "SOUND 1\nMUSIC 1"));
     EXPECT_EQ(readFile(dir.file("sub/audio.cfg")), "SOUND 1\nMUSIC 1");
 }

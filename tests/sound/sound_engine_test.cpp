@@ -3,6 +3,7 @@
 #include <SDL_mixer.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,29 @@ TEST_F(SoundEngineTest, TheGameRegistersItsSeventeenNames)
         EXPECT_EQ(engine.soundEntries(name), 1) << name;
     for (const char* name : {"MENU", "LETO", "ZIMA", "BOSS", "FINAL"})
         EXPECT_EQ(engine.musicEntries(name), 1) << name;
+}
+
+TEST(SoundWithoutDevice, TheGamePlaysOnInSilence)
+{
+    // In a child process, where the audio device of the other checks is closed and no driver
+    // can open another: nothing ends the program and every call is harmless.
+    EXPECT_EXIT(
+        {
+            Mix_CloseAudio();
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+            CSoundEngine& engine = CSoundEngine::instance();
+            engine.open();
+            engine.registerGameSounds();
+            engine.playSound("ZASAH1");
+            engine.playMusic("LETO");
+            engine.stopMusic();
+            engine.stopAllSounds();
+            const bool silentEntries = engine.soundEntries("ZASAH1") == 1 && engine.soundEntries("ZASAH1", true) == 0 &&
+                                       engine.musicEntries("LETO") == 1 && engine.musicEntries("LETO", true) == 0;
+            std::exit(silentEntries ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "zepo: no audio device .*: the game plays without sound");
 }
 
 }

@@ -4,6 +4,7 @@
 #include "app/logger.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -48,12 +49,38 @@ ScopedChdir::~ScopedChdir()
     fs::current_path(previous);
 }
 
+ScopedVariable::ScopedVariable(const char* variable, const char* value) : name(variable)
+{
+    if (const char* old = std::getenv(variable)) {
+        hadValue = true;
+        previous = old;
+    }
+    if (value)
+        setenv(variable, value, 1);
+    else
+        unsetenv(variable);
+}
+
+ScopedVariable::~ScopedVariable()
+{
+    if (hadValue)
+        setenv(name.c_str(), previous.c_str(), 1);
+    else
+        unsetenv(name.c_str());
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream contents;
     contents << in.rdbuf();
     return contents.str();
+}
+
+unsigned fileMode(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 bool fileExists(const std::string& path)

@@ -34,10 +34,40 @@ private:
     std::string previous;
 };
 
+// Sets (or, with nullptr, removes) an environment variable for the lifetime of the object.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char* variable, const char* value);
+    ~ScopedVariable();
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    std::string name;
+    bool hadValue = false;
+    std::string previous;
+};
+
+// Makes a folder the player's home for the lifetime of the object, without XDG values: the
+// option files go to <folder>/.config/zepo, the top ten to <folder>/.local/share/zepo.
+class ScopedHome
+{
+public:
+    explicit ScopedHome(const std::string& folder) : home("HOME", folder.c_str()) {}
+
+private:
+    ScopedVariable home;
+    ScopedVariable config{"XDG_CONFIG_HOME", nullptr};
+    ScopedVariable data{"XDG_DATA_HOME", nullptr};
+};
+
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
 // Makes the file (sparsely) one byte larger than any data file may be; returns its path.
 std::string makeOversized(const std::string& path);
+// The permission bits of a file or folder (0 when there is none).
+unsigned fileMode(const std::string& path);
 
 // Collects every log message written while it lives.
 class LogCapture
