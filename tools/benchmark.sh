@@ -30,7 +30,7 @@ from pathlib import Path
 sys.path.insert(0, "tests/demos")
 sys.path.insert(0, "tools/demos")
 from compose import first_frames
-from fixture_levels import make_runtime_root
+from fixture_levels import game_environment, make_runtime_root
 
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "2000x1500x24", "-nolisten", "tcp", "-noreset"],
                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
@@ -38,6 +38,7 @@ os.environ["DISPLAY"] = ":" + xvfb.stdout.readline().strip()
 build = Path(sys.argv[1])
 scratch = Path(tempfile.mkdtemp(prefix="zepo-benchmark-"))
 roots = {kind: make_runtime_root(scratch / kind, fixtures=kind == "fixtures") for kind in ("game", "fixtures")}
+(scratch / "home").mkdir()
 TIMED = re.compile(r"timed (\d+) frames in (\d+) ms: ([\d.]+) fps; slowest frame (\d+) took (\d+) ms")
 UPLOADS = re.compile(r"texture uploads at scale (\d+): (\d+) in the first frame, ([\d.]+) a frame after it")
 PATHS = {"OpenGL": (["--scale", "1"], False), "plain SDL (--software)": (["--software", "--scale", "1"], False),
@@ -51,9 +52,7 @@ def processor_seconds():
 
 def replay(demo, root, arguments, headless):
     """(frames, fps, slowest frame ms, processor seconds, standard error) of one timed replay."""
-    env = dict(os.environ, SDL_AUDIODRIVER="dummy")
-    if headless:
-        env["SDL_VIDEODRIVER"] = "dummy"
+    env = game_environment(root, scratch / "home", headless)
     before = processor_seconds()
     done = subprocess.run([str(build / "zepo"), "--timedemo", str(demo), *arguments], cwd=root, env=env,
                           capture_output=True, text=True)

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "app/paths.h"
 #include "bot/bot_report.h"
 #include "bot/level_runner.h"
 
@@ -113,9 +114,35 @@ std::string page(const COptions& options, const std::vector<CLevelRecord>& recor
 
 }
 
+// The bot plays with the default options and an empty top ten, in a scratch home of its own:
+// nothing of the player's is read or written.
+class CScratchHome
+{
+public:
+    CScratchHome()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zepo-bot-home-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            folder = pattern;
+        setenv("HOME", folder.c_str(), 1);
+        unsetenv("XDG_CONFIG_HOME");
+        unsetenv("XDG_DATA_HOME");
+    }
+    ~CScratchHome()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+
+private:
+    std::string folder;
+};
+
 int main(int argc, char** argv)
 {
-    const COptions options = parse(argc, argv);
+    COptions options = parse(argc, argv);
+    options.write = fromStartingFolder(options.write);
+    const CScratchHome home;
     if (chdir(ZEPO_GAME_DIR) != 0) {
         std::fprintf(stderr, "zepo_level_bot: cannot enter the game directory %s\n", ZEPO_GAME_DIR);
         return 2;

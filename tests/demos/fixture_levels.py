@@ -13,8 +13,6 @@ from levels import writer                                  # noqa: E402
 from levels.model import Actor, Level, Tuning, hanging, on_ground, SETS   # noqa: E402
 
 GAME_DIR = ROOT / "game"
-# What the game writes into its working directory: never shared with the game's own root.
-WRITTEN_FILES = {"audio.cfg", "video.cfg", "controls.cfg", "top10.bin"}
 
 EMPTY = "...................."
 GROUND = "===================="
@@ -136,14 +134,24 @@ FAMILIES = {
 FIXTURE_LEVELS = [lvl for family in FAMILIES.values() for lvl in family]
 
 
+def game_environment(root, home, headless=True):
+    """The environment of a game that reads its data from root and keeps the player's files in
+    the scratch folder home (no XDG values): the dummy audio driver and, headless, the dummy
+    video driver."""
+    environment = {k: v for k, v in os.environ.items() if k not in ("XDG_CONFIG_HOME", "XDG_DATA_HOME")}
+    environment.update(ZEPO_DATA_DIR=str(root), HOME=str(home), SDL_AUDIODRIVER="dummy")
+    if headless:
+        environment["SDL_VIDEODRIVER"] = "dummy"
+    return environment
+
+
 def make_runtime_root(target, fixtures):
-    """A working directory for the game in target: the game's files linked (but not the files
-    the game writes) and, with fixtures, data/maps holding the fixture levels instead of the
-    game's own."""
+    """A data root for the game in target: the game's files linked and, with fixtures, data/maps
+    holding the fixture levels instead of the game's own."""
     target = Path(target)
     target.mkdir(parents=True, exist_ok=True)
     for entry in os.listdir(GAME_DIR):
-        if entry in WRITTEN_FILES or (fixtures and entry == "data"):
+        if fixtures and entry == "data":
             continue
         os.symlink(GAME_DIR / entry, target / entry)
     if not fixtures:

@@ -4,8 +4,8 @@ statistics of the replay with the expected ones kept beside the demo (NAME.stats
     /usr/bin/python3 tests/demos/replay.py ZEPO tests/demos/fixtures/NAME.demo
 
 Demos in fixtures/ are played on the fixture levels of fixture_levels.py, those in game/ on the game's
-own levels. Each replay runs in a scratch working directory, so that nothing it writes reaches
-the game's directory.
+own levels. Each replay runs in a scratch working directory with a scratch home, so that nothing
+it writes reaches the game's folder or the real home.
 """
 import difflib
 import os
@@ -17,10 +17,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from fixture_levels import make_runtime_root   # noqa: E402
-
-HEADLESS = {"SDL_VIDEODRIVER": "dummy", "SDL_AUDIODRIVER": "dummy"}
-
+from fixture_levels import game_environment, make_runtime_root   # noqa: E402
 
 class ReplayFailed(Exception):
     pass
@@ -33,10 +30,11 @@ def replay(zepo, demo, timeout=600):
     try:
         root = make_runtime_root(scratch / "game", fixtures=demo.parent.name == "fixtures")
         stats = scratch / "stats.txt"
-        environment = dict(os.environ, **HEADLESS)
+        (scratch / "home").mkdir()
+        environment = game_environment(root, scratch / "home")
         try:
             done = subprocess.run([str(zepo), "--timedemo", str(demo), "--statdump", str(stats), "--software"],
-                                  cwd=root, env=environment, capture_output=True, text=True, timeout=timeout)
+                                  cwd=scratch, env=environment, capture_output=True, text=True, timeout=timeout)
         except subprocess.TimeoutExpired:
             raise ReplayFailed(f"{demo.name}: the replay did not end within {timeout} s") from None
         problems = [line for line in done.stderr.splitlines() if line.startswith("zepo:")]

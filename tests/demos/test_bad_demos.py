@@ -19,10 +19,9 @@ sys.path.insert(0, str(HERE))
 sys.path.insert(0, str(HERE.parents[1] / "tools/demos"))
 
 from compose import parse               # noqa: E402
-from fixture_levels import make_runtime_root   # noqa: E402
+from fixture_levels import game_environment, make_runtime_root   # noqa: E402
 
 ZEPO = Path(sys.argv[1]).resolve()
-HEADLESS = dict(os.environ, SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
 SCRIPT = """
 set easy
 level f_bird_balls
@@ -41,8 +40,8 @@ def run(work, name, data, *, rejected):
     if data is not None:
         path.write_bytes(data)
     try:
-        done = subprocess.run([str(ZEPO), "--timedemo", str(path), "--software"], cwd=work / "game",
-                              env=HEADLESS, capture_output=True, text=True, timeout=60)
+        done = subprocess.run([str(ZEPO), "--timedemo", str(path), "--software"], cwd=work,
+                              env=game_environment(work / "game", work / "home"), capture_output=True, text=True, timeout=60)
     except subprocess.TimeoutExpired:
         failures.append(f"{name}: the game did not end within 60 s")
         return
@@ -61,6 +60,7 @@ def main():
     work = Path(tempfile.mkdtemp(prefix="zepo-bad-demos-"))
     try:
         make_runtime_root(work / "game", fixtures=True)
+        (work / "home").mkdir()
         run(work, "good.demo", demo, rejected=False)
         run(work, "missing.demo", None, rejected=True)
         run(work, ".", None, rejected=True)
@@ -82,8 +82,8 @@ def main():
             flipped = bytearray(demo)
             flipped[at] ^= 0xFF
             run(work, f"flip{at}.demo", bytes(flipped), rejected=None)
-        done = subprocess.run([str(ZEPO), "--record", str(work / "no/such/dir/x.demo")], cwd=work / "game",
-                              env=HEADLESS, capture_output=True, text=True, timeout=60)
+        done = subprocess.run([str(ZEPO), "--record", str(work / "no/such/dir/x.demo")], cwd=work,
+                              env=game_environment(work / "game", work / "home"), capture_output=True, text=True, timeout=60)
         if done.returncode != 2 or "cannot record the demo" not in done.stderr:
             failures.append(f"recording into a missing directory: status {done.returncode}, {done.stderr!r}")
     finally:

@@ -14,13 +14,10 @@ xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "800x600x24"
                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
 os.environ["DISPLAY"] = ":" + xvfb.stdout.readline().strip()
 
-HEADLESS = dict(os.environ, SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
-
-
 def replay(game, demo, name, *extra, env=None):
     stats = game.path(name)
     done = subprocess.run([os.environ["ZEPO_BIN"], "--timedemo", demo, "--statdump", stats, *extra],
-                          cwd=game.workdir, env=env or dict(os.environ, SDL_AUDIODRIVER="dummy"),
+                          cwd=game.workdir, env=dict(game.environment, **(env or {})),
                           capture_output=True, text=True, timeout=300)
     if done.returncode != 0 or "zepo:" in done.stderr:
         fail(f"the replay {name} ended with status {done.returncode}: {done.stderr[-500:]}")
@@ -52,7 +49,7 @@ try:
     if not recorded.startswith("easy l1 frames=") or not recorded.endswith(" unfinished\n"):
         fail(f"unexpected statistics of the recorded game: {recorded!r}")
     demo = game.path("recorded.demo")
-    headless, headless_timing = replay(game, demo, "headless.txt", "--software", env=HEADLESS)
+    headless, headless_timing = replay(game, demo, "headless.txt", "--software", env={"SDL_VIDEODRIVER": "dummy"})
     opengl, opengl_timing = replay(game, demo, "opengl.txt")
     for name, stats in (("headless", headless), ("OpenGL", opengl)):
         if stats != recorded:

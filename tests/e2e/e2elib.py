@@ -13,7 +13,9 @@ from PIL import ImageGrab
 ZEPO_BIN = os.environ["ZEPO_BIN"]
 XCLOSE = os.environ["ZEPO_XCLOSE"]
 GAME_DIR = os.environ["ZEPO_GAME_DIR"]
-WRITTEN_FILES = ("audio.cfg", "video.cfg", "controls.cfg", "top10.bin")
+# The player's files and where the game keeps them in a home without XDG values.
+PLAYER_FILES = {"audio.cfg": ".config/zepo", "video.cfg": ".config/zepo", "controls.cfg": ".config/zepo",
+                "top10.bin": ".local/share/zepo"}
 _claimed_windows = set()
 
 
@@ -21,34 +23,57 @@ def fail(message):
     raise AssertionError(message)
 
 
+def game_environment(data_root, home, **extra):
+    """The environment of a game run on this data root with this (scratch) home: no XDG values,
+    the dummy audio driver unless extra says otherwise."""
+    environment = {k: v for k, v in os.environ.items() if k not in ("XDG_CONFIG_HOME", "XDG_DATA_HOME")}
+    environment.update(SDL_AUDIODRIVER="dummy", ZEPO_DATA_DIR=str(data_root), HOME=str(home))
+    environment.update(extra)
+    return {k: v for k, v in environment.items() if v is not None}
+
+
+def link_data(root):
+    """A data root in root whose entries are links to the game's own data."""
+    os.makedirs(root, exist_ok=True)
+    for entry in os.listdir(GAME_DIR):
+        os.symlink(os.path.join(GAME_DIR, entry), os.path.join(root, entry))
+    return root
+
+
 class Game:
-    """The game running in a scratch copy of the runtime root: data is linked, option files
-    and the high-score table are written into the scratch directory."""
+    """The game started in a scratch folder (its working directory, where the files named on its
+    command line go) with a scratch home there ("home") and its data read from a scratch data
+    root ("root") of links to the game's own. files puts files in place first: the player's
+    files in the home, where the game keeps them, the others in the data root; env (a value of
+    None removes the variable) is added to the game's environment."""
 
     def __init__(self, *args, files=None, env=None, scale=1):
         self.workdir = tempfile.mkdtemp(prefix="zepo-e2e-")
-        for entry in os.listdir(GAME_DIR):
-            if entry not in WRITTEN_FILES:
-                os.symlink(os.path.join(GAME_DIR, entry), os.path.join(self.workdir, entry))
+        self.home = os.path.join(self.workdir, "home")
+        self.root = link_data(os.path.join(self.workdir, "root"))
+        os.mkdir(self.home)
         for name, contents in (files or {}).items():
             target = self._writable(name)
             mode = "wb" if isinstance(contents, bytes) else "w"
             with open(target, mode) as f:
                 f.write(contents)
-        environment = dict(os.environ, SDL_AUDIODRIVER="dummy")
-        environment.update(env or {})
+        self.environment = game_environment(self.root, self.home, **(env or {}))
         # The window shows the picture at this scale (None: the game chooses from the screen's
         # size); at 1 the screenshots show the picture pixel for pixel.
         if scale is not None:
             args = ("--scale", str(scale), *args)
-        self.process = subprocess.Popen([ZEPO_BIN, *args], cwd=self.workdir, env=environment,
+        self.process = subprocess.Popen([ZEPO_BIN, *args], cwd=self.workdir, env=self.environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.window = None
 
     def _writable(self, name):
-        """The scratch path of a file the test writes: linked directories on the way to it become
-        real directories of links, so the file replaces the game's own only in the scratch copy."""
-        path = self.workdir
+        """The scratch path of a file the test writes: a player's file in the home, a data file in
+        the data root, where linked directories on the way to it become real directories of
+        links, so the file replaces the game's own only in the scratch copy."""
+        if name in PLAYER_FILES:
+            os.makedirs(os.path.dirname(self.path(name)), exist_ok=True)
+            return self.path(name)
+        path = self.root
         for part in name.split("/")[:-1]:
             path = os.path.join(path, part)
             if os.path.islink(path):
@@ -59,12 +84,16 @@ class Game:
                     os.symlink(os.path.join(source, entry), os.path.join(path, entry))
             elif not os.path.exists(path):
                 os.mkdir(path)
-        target = os.path.join(self.workdir, name)
+        target = os.path.join(self.root, name)
         if os.path.islink(target):
             os.unlink(target)
         return target
 
     def path(self, name):
+        """Where the game keeps a player's file in its home; any other name is taken from the
+        working directory."""
+        if name in PLAYER_FILES:
+            return os.path.join(self.home, PLAYER_FILES[name], name)
         return os.path.join(self.workdir, name)
 
     def wait_window(self, timeout=30):
