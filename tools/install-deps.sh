@@ -6,7 +6,8 @@ packages="build-essential cmake pkg-config ccache
   libgl1-mesa-dev libgl1-mesa-dri libglx-mesa0 libx11-dev
   xvfb xauth xdotool imagemagick
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev llvm
-  python3 python3-pil python3-numpy vorbis-tools fonts-dejavu-core"
+  python3 python3-pil python3-numpy vorbis-tools fonts-dejavu-core
+  x11-utils debhelper lintian debian-policy desktop-file-utils appstream man-db groff"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
