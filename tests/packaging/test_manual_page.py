@@ -25,7 +25,7 @@ class ManualPageTest(unittest.TestCase):
 
     def test_documents_the_options_the_game_takes(self):
         options_section = self.page.split(".SH OPTIONS", 1)[1].split(".SH ", 1)[0]
-        documented = set(re.findall(r"^\.BI? (\\-\\-[a-z]+)", options_section, re.M))
+        documented = set(re.findall(r"^\.B[IR]? (\\-\\-[a-z]+)", options_section, re.M))
         documented = {o.replace("\\-", "-") for o in documented}
         self.assertEqual(sorted(documented), sorted(usage_options(BUILD / "zepo")))
 
