@@ -1,6 +1,6 @@
 """`cmake --install` into a scratch prefix puts every file where a desktop game's files go, and
 nothing else there: the executable in games/, exactly the data the game reads in
-share/games/zepo (no option file, score table or other leftovers of a run in game/), the icons,
+share/games/zepo (the committed files of game/: nothing a run left there), the icons,
 desktop entry, metainfo, manual page and documents; the version is the same everywhere."""
 import os
 import re
@@ -10,8 +10,8 @@ import unittest
 
 from installed import ICON_SIZES, SOURCE, ScratchInstall, project_version
 
-# What the game writes when it runs in game/ (ignored by git) and what game/ holds for people.
-NOT_DATA = {"audio.cfg", "video.cfg", "controls.cfg", "top10.bin", "FONTS-LICENSE.txt"}
+# Committed in game/ for people, not for the game: installed as a document.
+NOT_DATA = {"FONTS-LICENSE.txt"}
 
 
 def committed_data():
