@@ -28,6 +28,7 @@
 #include "gfx/video.h"
 #include "gfx/window_icon.h"
 #include "level/level_list.h"
+#include "level/level_set.h"
 #include "options/options.h"
 #include "sound/sound_engine.h"
 
@@ -137,12 +138,23 @@ void CApplication::warpToLevel(const CCommandLine& startingPoint)
     CGlobals& globals = CGlobals::instance();
     const std::string& levelSet = startingPoint.levelSet;
     const std::string& level = startingPoint.level;
-    if (!levelSet.empty())
-        globals.setDifficulty(levelSet == "easy" ? 0 : levelSet == "medium" ? 1 : 2);
+    if (!levelSet.empty()) {
+        CLevelSet set;
+        if (!findLevelSet(levelSet, set)) {
+            std::fprintf(stderr, "zepo: no level set %s (no %s)\n", levelSet.c_str(),
+                         shippedLevelSet(levelSet).levelList().c_str());
+            std::exit(2);
+        }
+        for (Uint32 difficulty = 0; difficulty < 3; ++difficulty)
+            if (levelSet == shippedSetNames[difficulty])
+                globals.setDifficulty(difficulty);
+        // A set of the player's plays at the difficulty of the options.
+        globals.levelSet = levelSet;
+    }
     enterState("HRA");
     if (!level.empty() && !startGameAtLevel(level)) {
-        std::fprintf(stderr, "zepo: level %s is not in the level set %s (data/maps/%s/levellist.xml)\n",
-                     level.c_str(), globals.levelSet.c_str(), globals.levelSet.c_str());
+        std::fprintf(stderr, "zepo: level %s is not in the level set %s (%s)\n", level.c_str(),
+                     globals.levelSet.c_str(), levelSetNamed(globals.levelSet).levelList().c_str());
         std::exit(2);
     }
     switchTo("HRA");
@@ -154,7 +166,7 @@ void CApplication::startNewGameLevels()
     levelIndex = 0;
     level.reset();
     globals.resetForNewGame();
-    levelList = readLevelList("data/maps/" + globals.levelSet + "/levellist.xml");
+    levelList = readLevelList(levelSetNamed(globals.levelSet).levelList());
     loadLevel(0);
     CSoundEngine::instance().stopAllSounds();
 }
@@ -180,7 +192,7 @@ bool CApplication::startGameAtLevel(const std::string& levelName)
     levelIndex = static_cast<Uint16>(index);
     level.reset();
     globals.resetForNewGame();
-    levelList = readLevelList("data/maps/" + globals.levelSet + "/levellist.xml");
+    levelList = readLevelList(levelSetNamed(globals.levelSet).levelList());
     loadLevel(levelIndex);
     return true;
 }

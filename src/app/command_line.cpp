@@ -6,18 +6,21 @@
 
 #include "gfx/picture_scale.h"
 #include "app/paths.h"
+#include "level/level_set.h"
 
 namespace {
 
 const char* const usage =
-    "usage: zepo [--set easy|medium|hard] [--level NAME] [--software] [--scale 1..8]\n"
+    "usage: zepo [--set easy|medium|hard|NAME] [--level NAME] [--software] [--scale 1..8]\n"
     "            [--record [FILE] | --playdemo FILE | --timedemo FILE] [--statdump FILE]\n"
+    "       zepo --check [SET ...]\n"
     "       zepo --help | --version\n";
 
 const char* const help =
     "Z.E.P.O.: a bird over one-screen levels drops droppings on the people below.\n"
     "\n"
-    "  --set easy|medium|hard  start a new game of this level set at once\n"
+    "  --set easy|medium|hard  start a new game of this level set at once (or NAME: a set of\n"
+    "                          your own in maps/NAME/ of the player's data folder)\n"
     "  --level NAME            start it at this level (the set's first without it)\n"
     "  --software              draw through the plain SDL path instead of OpenGL\n"
     "  --scale N               show the picture N times as large (1 to 8; without it the\n"
@@ -27,6 +30,8 @@ const char* const help =
     "  --playdemo FILE         watch a recorded demo (Escape ends it)\n"
     "  --timedemo FILE         replay a demo as fast as it goes and print the frame rate\n"
     "  --statdump FILE         write one line per level played (score, lives, won or lost)\n"
+    "  --check [SET ...]       check the level sets (all without SET) and print each fault\n"
+    "                          as FILE:LINE: what is wrong; no window is opened\n"
     "  --help                  print this help\n"
     "  --version               print the version\n"
     "\n"
@@ -94,6 +99,12 @@ CCommandLine parseCommandLine(int argc, char** argv)
             options.scale = static_cast<int>(scale);
             continue;
         }
+        if (std::strcmp(argument, "--check") == 0) {
+            options.check = true;
+            while (i + 1 < argc && argv[i + 1][0] != '-')
+                options.checkSets.push_back(argv[++i]);
+            continue;
+        }
         const bool valueFollows = i + 1 < argc && argv[i + 1][0] != '\0';
         if (std::strcmp(argument, "--record") == 0 && (!valueFollows || std::strncmp(argv[i + 1], "--", 2) == 0)) {
             options.record = newRecording();
@@ -113,9 +124,13 @@ CCommandLine parseCommandLine(int argc, char** argv)
         if (!known)
             badArguments(std::string("unknown argument ") + argument);
     }
-    if (!options.levelSet.empty() && options.levelSet != "easy" && options.levelSet != "medium" &&
-        options.levelSet != "hard")
-        badArguments("unknown level set " + options.levelSet + " (easy, medium or hard)");
+    if (!options.levelSet.empty() && !isLevelSetName(options.levelSet))
+        badArguments(options.levelSet + " is not a level set name (a folder name, without / or ..)");
+    for (const std::string& name : options.checkSets)
+        if (!isLevelSetName(name))
+            badArguments(name + " is not a level set name (a folder name, without / or ..)");
+    if (options.check && argc != 2 + static_cast<int>(options.checkSets.size()))
+        badArguments("--check takes level set names and nothing else");
     int demoModes = !options.record.empty() + !options.playDemo.empty() + !options.timeDemo.empty();
     if (demoModes > 1)
         badArguments("--record, --playdemo and --timedemo exclude each other");

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What the player (or a level designer, a test, a benchmark) asked for on the command line.
 struct CCommandLine
 {
-    std::string levelSet;   // --set easy|medium|hard
+    std::string levelSet;   // --set NAME: a level set's folder name
     std::string level;      // --level NAME: start a new game directly at this level
     bool software = false;  // --software: draw through the plain SDL path
     int scale = 0;          // --scale N (1..8): the window's scale; 0 chooses it from the desktop's size
@@ -15,6 +16,8 @@ struct CCommandLine
     std::string playDemo;   // --playdemo FILE
     std::string timeDemo;   // --timedemo FILE
     std::string statDump;   // --statdump FILE
+    bool check = false;     // --check [SET ...]: check the level sets and end
+    std::vector<std::string> checkSets;
 
     bool startsAtLevel() const { return !levelSet.empty() || !level.empty(); }
 };

@@ -1,6 +1,7 @@
 #include <cstdlib>
 
 #include "app/application.h"
+#include "app/check_command.h"
 #include "app/command_line.h"
 #include "app/paths.h"
 #include "demo/demo_session.h"
@@ -14,6 +15,8 @@ int main(int argc, char** argv)
 {
     CCommandLine options = parseCommandLine(argc, argv);
     enterDataRoot();
+    if (options.check)
+        return runLevelCheck(options.checkSets);
     std::atexit(glSDL_Quit);
 #ifdef ZEPO_SANITIZE
     // The sanitizer build looks for leaks just before SDL unloads the OpenGL driver, while the

@@ -56,10 +56,8 @@ void loadXmlFile(TiXmlDocument& document, const std::string& path)
         document.Parse(text.c_str());
         if (!document.Error())
             return;
-        reason = document.ErrorDesc() ? document.ErrorDesc() : "unreadable";
-        if (document.ErrorRow() > 0)
-            reason +=
-                " at line " + std::to_string(document.ErrorRow()) + ", column " + std::to_string(document.ErrorCol());
+        fatalFileError(path, true, document.ErrorRow(), document.ErrorCol(),
+                       document.ErrorDesc() ? document.ErrorDesc() : "unreadable");
     }
-    fatalErrorNote("File " + path + " not found!", reason);
+    fatalFileError(path, false, 0, 0, reason);
 }

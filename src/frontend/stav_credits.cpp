@@ -1,5 +1,7 @@
 #include "frontend/stav_credits.h"
 
+#include <algorithm>
+
 #include "app/application.h"
 #include "app/globals.h"
 #include "app/input.h"
@@ -35,7 +37,8 @@ void CStavHry_Credits::enter(CApplication* application)
     background = CSurfaceManager::instance().getSurface("blankbg.png");
     level = std::make_unique<CLevel>();
     level->setPrototypeControllers(&app->prototypeControllers);
-    level->load("credits");
+    // The backdrop of the difficulty's own set: a player's set need not have one.
+    level->load(shippedLevelSet(shippedSetNames[std::min<Uint32>(CGlobals::instance().difficulty, 2)]), "credits");
     creditsLine = credits;
     lineWidth = app->largeFont->textWidth(creditsLine);
     x = restartX;

@@ -10,6 +10,7 @@
 #include "gfx/font.h"
 #include "gfx/surface_manager.h"
 #include "gfx/video.h"
+#include "level/level_set.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ void CStavHry_EnterPassword::submit()
     }
     app->enterState("HRA");
     if (!app->startGameAtLevel(level))
-        fatalErrorIn("data/maps/" + CGlobals::instance().levelSet + "/levellist.xml",
+        fatalErrorIn(levelSetNamed(CGlobals::instance().levelSet).levelList(),
                      "Error: Good password, but level not found in level list!");
     app->switchTo("HRA");
 }

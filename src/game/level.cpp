@@ -26,15 +26,19 @@ CLevel::~CLevel()
 
 void CLevel::load(const std::string& levelName)
 {
+    load(levelSetNamed(CGlobals::instance().levelSet), levelName);
+}
+
+void CLevel::load(const CLevelSet& set, const std::string& levelName)
+{
     CGlobals& globals = CGlobals::instance();
-    const std::string setDirectory = "data/maps/" + globals.levelSet + "/" + levelName;
     definition.musicName.clear();
-    readLevelDefinition(definition, setDirectory + "_defs.xml");
-    map.loadTileDefinitions("data/maps/" + definition.tileDefFile);
-    map.loadMap(setDirectory + "_map.xml");
+    readLevelDefinition(definition, set.definitionFile(levelName));
+    map.loadTileDefinitions(set.tileDefinitionsFile(definition.tileDefFile));
+    map.loadMap(set.mapFile(levelName));
     entities.setMap(&map);
-    entities.loadEntities(setDirectory + "_entities.xml");
-    hint = readHint("data/maps/" + levelName + "_hint.xml");
+    entities.loadEntities(set.entitiesFile(levelName));
+    hint = readHint(set.hintFile(levelName));
     if (prototypeControllers)
         entities.bindControllers(*prototypeControllers, controllers);
     bonusWatcher.init(&entities);

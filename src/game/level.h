@@ -12,6 +12,7 @@
 #include "entity/entity_controller.h"
 #include "entity/map_entities_collection.h"
 #include "level/level_definition.h"
+#include "level/level_set.h"
 #include "level/map.h"
 
 class CFont;
@@ -27,7 +28,9 @@ public:
     CLevel& operator=(const CLevel&) = delete;
 
     void setPrototypeControllers(const CControllerList* prototypes) { prototypeControllers = prototypes; }
+    // Loads the level of that name from the current level set, or from the set given.
     void load(const std::string& levelName);
+    void load(const CLevelSet& set, const std::string& levelName);
     void handleEvent(const SDL_Event& event);
     void update(Uint16 levelIndex);
     void draw(Uint16 levelIndex, bool showHud, SDL_Surface* screen);

@@ -31,7 +31,7 @@ std::unique_ptr<CFrame> readFrame(const TiXmlElement* element, const std::string
     for (int i = 0; i < 10; ++i) {
         values[i] = element->Attribute(frameAttributes[i].attribute);
         if (!values[i])
-            fatalErrorIn(path, frameAttributes[i].missing);
+            fatalErrorAt(path, element->Row(), frameAttributes[i].missing);
     }
     int number[10];
     for (int i = 1; i < 10; ++i)
@@ -54,10 +54,10 @@ void CSpriteCollection::load(const std::string& path)
          spriteElement = spriteElement->NextSiblingElement("sprite")) {
         const char* spriteName = spriteElement->Attribute("name");
         if (!spriteName)
-            fatalErrorIn(path, "Name not found near SPRITE tag!");
+            fatalErrorAt(path, spriteElement->Row(), "Name not found near SPRITE tag!");
         const char* source = spriteElement->Attribute("src");
         if (!source)
-            fatalErrorIn(path, "Source graphics not found near FRAMESET tag!");
+            fatalErrorAt(path, spriteElement->Row(), "Source graphics not found near FRAMESET tag!");
         add(std::make_unique<CSprite>(spriteName));
         CSprite* sprite = templates.back().get();
         log.write(std::string("NEW SPRITE ") + spriteName + " at " + pointerText(sprite));
@@ -66,7 +66,7 @@ void CSpriteCollection::load(const std::string& path)
              framesetElement = framesetElement->NextSiblingElement("frameset")) {
             const char* framesetName = framesetElement->Attribute("name");
             if (!framesetName)
-                fatalErrorIn(path, "Name not found near FRAMESET tag!");
+                fatalErrorAt(path, framesetElement->Row(), "Name not found near FRAMESET tag!");
             const char* repeatValue = framesetElement->Attribute("repeatAnimation");
             bool repeat = !repeatValue || leadingUint16(repeatValue) == 1;
             auto frameset = std::make_unique<CFrameset>(source, framesetName, repeat);

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <map>
 #include <set>
 
+#include "app/fatal.h"
 #include "app/globals.h"
 #include "app/text_number.h"
 #include "app/xml_file.h"
@@ -16,25 +18,18 @@
 #include "gfx/sprite.h"
 #include "level/hint_file.h"
 #include "level/level_definition.h"
+#include "level/frameset_needs.h"
 #include "level/level_list.h"
 #include "level/map.h"
-#include "level/frameset_needs.h"
 #include "sound/sound_engine.h"
 
-const std::vector<std::string> levelOrder = {
-    "l1",  "l2",  "l3",  "l4",  "l5",  "l6",  "l7",  "l8",  "l9",  "l10",
-    "l1b", "l2b", "l3b", "l4b", "l5b", "l6b", "l7b", "l8b", "l9b", "l10b",
-};
 const char* const creditsLevel = "credits";
-const char* const rescueLevel = "l9";
+const char* const carrierName = "NOSIC";
+const unsigned firstWinterIndex = 10;
 
 namespace {
 
-// The levels the game's passwords start at, with their passwords.
-const std::pair<const char*, const char*> passwordLevels[] = {{"l6", "plumb"}, {"l1b", "grivelk"}, {"l8b", "tandor"}};
-
-// From this index on the animal dispenser sends winter animals: the winter bird belongs there.
-const size_t firstWinterIndex = 10;
+const char* const spriteCollectionFile = "data/gfx/didudo_sprites.xml";
 
 // Entities that walk or run along the ground: a solid cell under the box undoes every step.
 const std::set<std::string> groundWalkers = {
@@ -145,6 +140,7 @@ struct CPlacement
     std::string name;
     float x, y;
     bool generated;
+    int line;
 
     std::string describe() const
     {
@@ -183,7 +179,7 @@ std::vector<CPlacement> readPlacements(const std::string& path, std::vector<std:
          element = element->NextSiblingElement("entity"))
         if (const char* name = element->Attribute("name"))
             placements.push_back({name, static_cast<float>(leadingInt(element->Attribute("x"))),
-                                  static_cast<float>(leadingInt(element->Attribute("y"))), false});
+                                  static_cast<float>(leadingInt(element->Attribute("y"))), false, element->Row()});
     for (const TiXmlElement* generator = root->FirstChildElement("generator"); generator;
          generator = generator->NextSiblingElement("generator")) {
         float x = static_cast<float>(leadingInt(generator->Attribute("x")));
@@ -192,37 +188,127 @@ std::vector<CPlacement> readPlacements(const std::string& path, std::vector<std:
         for (const TiXmlElement* child = generator->FirstChildElement("generatorentity"); child;
              child = child->NextSiblingElement("generatorentity"))
             if (const char* name = child->Attribute("name"))
-                placements.push_back({name, x, y, true});
+                placements.push_back({name, x, y, true, child->Row()});
     }
     return placements;
 }
 
-// Collects the problems of one level, each naming the file it is in.
+// The line of the file's first top-level element of that name; 0 when it has none. The file
+// has been read by a loader before, so it parses.
+int rootLine(const std::string& path, const char* rootName)
+{
+    TiXmlDocument document;
+    if (!document.LoadFile(path.c_str()))
+        return 0;
+    const TiXmlElement* root = document.FirstChildElement(rootName);
+    return root ? root->Row() : 0;
+}
+
+// The lines of the level list's top-level level elements, in order.
+std::vector<int> listedLines(const std::string& path)
+{
+    std::vector<int> lines;
+    TiXmlDocument document;
+    if (!document.LoadFile(path.c_str()))
+        return lines;
+    for (const TiXmlElement* element = document.FirstChildElement("level"); element;
+         element = element->NextSiblingElement("level"))
+        lines.push_back(element->Row());
+    return lines;
+}
+
+// The line of each sprite of the collection file, by name (the first of a name).
+const std::map<std::string, int>& spriteLines()
+{
+    static std::map<std::string, int> lines;
+    if (!lines.empty())
+        return lines;
+    TiXmlDocument document;
+    if (!document.LoadFile(spriteCollectionFile))
+        return lines;
+    if (const TiXmlElement* root = document.FirstChildElement("kolekce"))
+        for (const TiXmlElement* sprite = root->FirstChildElement("sprite"); sprite;
+             sprite = sprite->NextSiblingElement("sprite"))
+            if (const char* name = sprite->Attribute("name"))
+                lines.emplace(name, sprite->Row());
+    return lines;
+}
+
+// The line of the text on which the first character outside ASCII stands (lines from 1).
+int firstNonAsciiLine(const std::string& text)
+{
+    int line = 1;
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 128)
+            return line;
+        if (c == '\n')
+            ++line;
+    }
+    return 0;
+}
+
+// The global values a level definition writes, put back when the check of a level ends.
+class CKeptGlobals
+{
+public:
+    CKeptGlobals() : maxWind(CGlobals::instance().maxWind) {}
+    ~CKeptGlobals()
+    {
+        CGlobals& globals = CGlobals::instance();
+        delete globals.levelClock;
+        globals.levelClock = nullptr;
+        globals.timeLimit = 0;
+        globals.maxWind = maxWind;
+    }
+    CKeptGlobals(const CKeptGlobals&) = delete;
+    CKeptGlobals& operator=(const CKeptGlobals&) = delete;
+
+private:
+    Sint32 maxWind;
+};
+
+// A placed entity with the element that placed it.
+struct CPlaced
+{
+    const CPlacement* placement;
+    const CMapEntity* entity;
+};
+
+// Collects the problems of one level, each naming the file and the line it is in.
 class CLevelChecker
 {
 public:
-    CLevelChecker(const std::string& levelSet, const std::string& levelName)
-        : set(levelSet), level(levelName), base("data/maps/" + levelSet + "/" + levelName),
-          defsFile(base + "_defs.xml"), mapFile(base + "_map.xml"), entitiesFile(base + "_entities.xml"),
-          played(levelName != creditsLevel)
+    CLevelChecker(const CLevelSet& levelSet, const std::string& levelName, unsigned levelIndex)
+        : set(levelSet), level(levelName), index(levelIndex), defsFile(set.definitionFile(levelName)),
+          mapFile(set.mapFile(levelName)), entitiesFile(set.entitiesFile(levelName)), played(levelName != creditsLevel)
     {
     }
 
     std::vector<CLevelProblem> run();
 
 private:
-    void report(const std::string& file, const std::string& what) { problems.push_back({set, level, file, what}); }
+    void report(const std::string& file, int line, const std::string& what)
+    {
+        CLevelProblem problem{set.name, level, file, what};
+        problem.line = line;
+        problems.push_back(problem);
+    }
+    void loadAndCheck();
     bool filesPresent();
     void checkDefinition();
     void checkMap();
     void checkEntities();
-    void checkPlayer(const std::vector<CMapEntity*>& birds, const std::vector<std::unique_ptr<CMapEntity>>& all);
+    void checkPlayer(const std::vector<CPlaced>& placed, bool carrier);
     void checkStartingCell(const CPlacement& placement, const CMapEntity& entity);
     void checkSprite(const std::string& name);
     void checkHint();
 
-    std::string set, level, base, defsFile, mapFile, entitiesFile;
+    const CLevelSet& set;
+    std::string level;
+    unsigned index;
+    std::string defsFile, mapFile, entitiesFile;
     bool played;
+    int definitionLine = 0;
     CLevelDefinition definition;
     CMap map;
     std::vector<CLevelProblem> problems;
@@ -232,11 +318,24 @@ std::vector<CLevelProblem> CLevelChecker::run()
 {
     if (!filesPresent())
         return problems;
+    CFatalErrorsThrow caught;
+    CKeptGlobals kept;
+    try {
+        loadAndCheck();
+    } catch (const CFatalError& error) {
+        // What the loaders refuse ends the check of this level: the rest would not be read.
+        report(error.file().empty() ? entitiesFile : error.file(), error.line(), error.message());
+    }
+    return problems;
+}
+
+void CLevelChecker::loadAndCheck()
+{
     checkDefinition();
-    const std::string tiles = "data/maps/" + definition.tileDefFile;
+    const std::string tiles = set.tileDefinitionsFile(definition.tileDefFile);
     if (!fileExists(tiles)) {
-        report(defsFile, "its tile definitions " + tiles + " do not exist");
-        return problems;
+        report(defsFile, definitionLine, "its tile definitions " + tiles + " do not exist");
+        return;
     }
     map.loadTileDefinitions(tiles);
     map.loadMap(mapFile);
@@ -244,61 +343,56 @@ std::vector<CLevelProblem> CLevelChecker::run()
     checkEntities();
     if (played)
         checkHint();
-    return problems;
 }
 
 bool CLevelChecker::filesPresent()
 {
     for (const std::string& file : {defsFile, mapFile, entitiesFile})
         if (!fileExists(file))
-            report(file, "the file is missing");
+            report(file, 0, "the file is missing");
     return problems.empty();
 }
 
 void CLevelChecker::checkDefinition()
 {
     CGlobals& globals = CGlobals::instance();
-    const Sint32 keptWind = globals.maxWind;
     const Sint32 unset = -0x7FFFFFFF;
     globals.maxWind = unset;
     readLevelDefinition(definition, defsFile);
+    const int line = definitionLine = rootLine(defsFile, "level");
 
     if (globals.maxWind == unset)
-        report(defsFile, "no maxWind: the level keeps the wind range of whatever level was loaded before it");
+        report(defsFile, line, "no maxWind: the level keeps the wind range of whatever level was loaded before it");
     else if (globals.maxWind < 1)
-        report(defsFile, "maxWind is " + std::to_string(globals.maxWind) + ": it must be at least 1");
+        report(defsFile, line, "maxWind is " + std::to_string(globals.maxWind) + ": it must be at least 1");
     if (played && !globals.levelClock)
-        report(defsFile, "no time: the level never ends by time");
+        report(defsFile, line, "no time: the level never ends by time");
     else if (played && globals.timeLimit == 0)
-        report(defsFile, "time is 0: the level ends on its first frame");
+        report(defsFile, line, "time is 0: the level ends on its first frame");
     if (definition.musicName.empty())
-        report(defsFile, "no music: the level is played in silence");
+        report(defsFile, line, "no music: the level is played in silence");
     else if (CSoundEngine::instance().musicEntries(definition.musicName) == 0)
-        report(defsFile, "music \"" + definition.musicName + "\" is not a registered track: the level is played in silence");
-    if (level == rescueLevel && definition.requiredScore != 0)
-        report(defsFile, "the rescue level requires a score of " + std::to_string(definition.requiredScore) +
-                             ": nothing scores there, so it can never be won");
+        report(defsFile, line,
+               "music \"" + definition.musicName + "\" is not a registered track: the level is played in silence");
     if (!isAscii(definition.displayName))
-        report(defsFile, "the name \"" + definition.displayName + "\" has characters outside ASCII: they are drawn as blanks");
-
-    delete globals.levelClock;
-    globals.levelClock = nullptr;
-    globals.timeLimit = 0;
-    globals.maxWind = keptWind;
+        report(defsFile, line,
+               "the name \"" + definition.displayName + "\" has characters outside ASCII: they are drawn as blanks");
 }
 
 void CLevelChecker::checkMap()
 {
+    const int line = rootLine(mapFile, "map");
     if (played && !map.background())
-        report(mapFile, "no background picture (or it cannot be loaded): nothing clears the screen between frames");
+        report(mapFile, line, "no background picture (or it cannot be loaded): nothing clears the screen between frames");
 
     std::vector<std::string> gaps;
     for (int column = 0; column < CMap::columns; ++column)
         if (!solidCell(map, column, 14))
             gaps.push_back(std::to_string(column));
     if (!gaps.empty())
-        report(mapFile, "row 14 is not solid at column " + joined(gaps) +
-                            ": droppings, balls and a falling bird go through the ground there");
+        report(mapFile, line,
+               "row 14 is not solid at column " + joined(gaps) +
+                   ": droppings, balls and a falling bird go through the ground there");
 
     std::vector<std::string> obstacles;
     for (int row = 12; row <= 13; ++row)
@@ -306,8 +400,9 @@ void CLevelChecker::checkMap()
             if (solidCell(map, column, row))
                 obstacles.push_back(cellName(column, row));
     if (!obstacles.empty())
-        report(mapFile, "solid cells in rows 12-13 (" + joined(obstacles) +
-                            "): the running animals cross the whole width there and get stuck");
+        report(mapFile, line,
+               "solid cells in rows 12-13 (" + joined(obstacles) +
+                   "): the running animals cross the whole width there and get stuck");
 }
 
 void CLevelChecker::checkEntities()
@@ -321,8 +416,9 @@ void CLevelChecker::checkEntities()
     for (const CPlacement& placement : placements) {
         if (registry.has(placement.name))
             continue;
-        report(entitiesFile, placement.describe() + ": \"" + placement.name +
-                                 "\" is not an entity name (the program ends when it loads the level)");
+        report(entitiesFile, placement.line,
+               placement.describe() + ": \"" + placement.name +
+                   "\" is not an entity name (the program ends when it loads the level)");
         allKnown = false;
     }
     if (!allKnown)
@@ -332,65 +428,79 @@ void CLevelChecker::checkEntities()
     collection.setMap(&map);
     collection.loadEntities(entitiesFile);
 
-    std::vector<CMapEntity*> birds;
-    for (const auto& entity : collection.all())
-        if (isPlayerBird(entity->getName()))
-            birds.push_back(entity.get());
-    checkPlayer(birds, collection.all());
-
+    std::vector<CPlaced> placed;
+    std::vector<std::unique_ptr<CMapEntity>> released;
+    bool carrier = false;
     std::set<std::string> names;
-    size_t placed = 0;
     for (const CPlacement& placement : placements) {
         names.insert(placement.name);
-        std::unique_ptr<CMapEntity> released;
         const CMapEntity* entity = nullptr;
         if (placement.generated) {
-            released = registry.createByName(placement.name);
-            released->setPosition(placement.x, placement.y);
-            entity = released.get();
+            released.push_back(registry.createByName(placement.name));
+            released.back()->setPosition(placement.x, placement.y);
+            entity = released.back().get();
         } else {
-            entity = collection.at(placed++);
+            entity = collection.at(placed.size());
+            placed.push_back({&placement, entity});
         }
+        carrier = carrier || placement.name == carrierName;
         checkStartingCell(placement, *entity);
     }
+    checkPlayer(placed, carrier);
     for (const std::string& name : names)
         checkSprite(name);
 }
 
-void CLevelChecker::checkPlayer(const std::vector<CMapEntity*>& birds, const std::vector<std::unique_ptr<CMapEntity>>& all)
+void CLevelChecker::checkPlayer(const std::vector<CPlaced>& placed, bool carrier)
 {
-    if (level == rescueLevel) {
+    std::vector<CPlaced> birds;
+    for (const CPlaced& one : placed)
+        if (isPlayerBird(one.entity->getName()))
+            birds.push_back(one);
+    // Nothing answers the keys behind the credits.
+    if (!played)
+        return;
+    const int rootAt = rootLine(entitiesFile, "mapEntities");
+    if (carrier) {
         if (!birds.empty())
-            report(entitiesFile, "the rescue level places a " + birds.front()->getName() +
-                                     ": the carrier alone should answer the keys there");
+            report(entitiesFile, birds.front().placement->line,
+                   "the level places the water carrier " + std::string(carrierName) + " and a " +
+                       birds.front().entity->getName() + ": the carrier alone should answer the keys there");
+        if (definition.requiredScore != 0)
+            report(defsFile, definitionLine,
+                   "the carrier's level requires a score of " + std::to_string(definition.requiredScore) +
+                       ": nothing scores there, so it can never be won");
         return;
     }
     if (birds.empty()) {
-        report(entitiesFile, "no PLAYER or WINTERPLAYER: the level has no bird");
+        report(entitiesFile, rootAt, "no PLAYER or WINTERPLAYER: the level has no bird (only the water carrier "
+                                     + std::string(carrierName) + " plays without one)");
         return;
     }
     if (birds.size() > 1)
-        report(entitiesFile, std::to_string(birds.size()) + " player birds: every one of them obeys the keys");
+        report(entitiesFile, birds[1].placement->line,
+               std::to_string(birds.size()) + " player birds: every one of them obeys the keys");
 
-    const CMapEntity& bird = *birds.front();
-    auto index = std::find(levelOrder.begin(), levelOrder.end(), level);
-    if (index != levelOrder.end()) {
-        const bool winter = static_cast<size_t>(index - levelOrder.begin()) >= firstWinterIndex;
-        const char* expected = winter ? "WINTERPLAYER" : "PLAYER";
-        if (bird.getName() != expected)
-            report(entitiesFile, "the bird is " + bird.getName() + ", but " + level + " is a " +
-                                     (winter ? "winter" : "summer") + " level: it takes " + expected);
-    }
+    const CMapEntity& bird = *birds.front().entity;
+    const int line = birds.front().placement->line;
+    const bool winter = index >= firstWinterIndex;
+    const char* expected = winter ? "WINTERPLAYER" : "PLAYER";
+    if (bird.getName() != expected)
+        report(entitiesFile, line,
+               "the bird is " + bird.getName() + ", but " + level + " is level " + std::to_string(index + 1) +
+                   " of its list, a " + (winter ? "winter" : "summer") + " level: it takes " + expected);
     std::vector<std::string> cells = solidCellsUnder(bird, map);
     if (!cells.empty())
-        report(entitiesFile, bird.getName() + " at " + at(bird.getX(), bird.getY()) + " starts on the solid cell " +
-                                 joined(cells) + ": start it in the open sky");
-    for (const auto& other : all) {
-        const Uint32 hazard = other->getCollisionClass();
-        if ((hazard == 3 || hazard == 4) && boxesTouch(bird, *other))
-            report(entitiesFile, bird.getName() + " at " + at(bird.getX(), bird.getY()) + " starts touching " +
-                                     other->getName() + " at " + at(other->getX(), other->getY()) +
-                                     ": it falls at once");
+        report(entitiesFile, line,
+               bird.getName() + " at " + at(bird.getX(), bird.getY()) + " starts on the solid cell " + joined(cells) +
+                   ": start it in the open sky");
+    for (const CPlaced& other : placed) {
+        const Uint32 hazard = other.entity->getCollisionClass();
+        if ((hazard == 3 || hazard == 4) && boxesTouch(bird, *other.entity))
+            report(entitiesFile, line,
+                   bird.getName() + " at " + at(bird.getX(), bird.getY()) + " starts touching " +
+                       other.entity->getName() + " at " + at(other.entity->getX(), other.entity->getY()) +
+                       ": it falls at once");
     }
 }
 
@@ -399,14 +509,16 @@ void CLevelChecker::checkStartingCell(const CPlacement& placement, const CMapEnt
     if (groundWalkers.count(placement.name)) {
         std::vector<std::string> cells = solidCellsUnder(entity, map);
         if (!cells.empty())
-            report(entitiesFile, placement.describe() + ": its box touches the solid cell " + joined(cells) +
-                                     ", so it is frozen in place (keep the box above the ground row)");
+            report(entitiesFile, placement.line,
+                   placement.describe() + ": its box touches the solid cell " + joined(cells) +
+                       ", so it is frozen in place (keep the box above the ground row)");
     }
     if (goneOnTileContact.count(placement.name)) {
         std::vector<std::string> cells = solidCellsUnder(entity, map);
         if (!cells.empty())
-            report(entitiesFile, placement.describe() + ": it starts on the solid cell " + joined(cells) +
-                                     " and is removed on its first frame");
+            report(entitiesFile, placement.line,
+                   placement.describe() + ": it starts on the solid cell " + joined(cells) +
+                       " and is removed on its first frame");
     }
     for (const CDripPoint& drip : dripPoints) {
         if (placement.name != drip.icicle)
@@ -415,28 +527,32 @@ void CLevelChecker::checkStartingCell(const CPlacement& placement, const CMapEnt
         drop->setPosition(entity.getX() + drip.dx, entity.getY() + drip.dy);
         std::vector<std::string> cells = solidCellsUnder(*drop, map);
         if (!cells.empty())
-            report(entitiesFile, placement.describe() + ": its drops appear on the solid cell " + joined(cells) +
-                                     " and vanish at once");
+            report(entitiesFile, placement.line,
+                   placement.describe() + ": its drops appear on the solid cell " + joined(cells) +
+                       " and vanish at once");
     }
 }
 
 void CLevelChecker::checkSprite(const std::string& name)
 {
     const CMapEntity& prototype = CMapEntityCollection::instance().find(name);
+    const auto& lines = spriteLines();
+    auto line = lines.find(prototype.getSpriteName());
     for (const std::string& fault : spriteFaults(name, *prototype.getSprite()))
-        report("data/gfx/didudo_sprites.xml", "sprite " + prototype.getSpriteName() + " of " + name + ": " + fault);
+        report(spriteCollectionFile, line == lines.end() ? 0 : line->second,
+               "sprite " + prototype.getSpriteName() + " of " + name + ": " + fault);
 }
 
 void CLevelChecker::checkHint()
 {
-    const std::string path = "data/maps/" + level + "_hint.xml";
+    const std::string path = set.hintFile(level);
     if (!fileExists(path))
         return;
     const std::string hint = readHint(path);
     if (hint.find_first_not_of(" \t\r\n") == std::string::npos)
-        report(path, "the hint is empty: an empty hint window opens (leave the file out for no hint)");
+        report(path, 0, "the hint is empty: an empty hint window opens (leave the file out for no hint)");
     if (!isAscii(hint))
-        report(path, "the hint has characters outside ASCII: they are drawn as blanks");
+        report(path, firstNonAsciiLine(hint), "the hint has characters outside ASCII: they are drawn as blanks");
 }
 
 }
@@ -446,46 +562,51 @@ std::string CLevelProblem::message() const
     return "set " + set + ", level " + level + ": " + file + ": " + what;
 }
 
-std::vector<CLevelProblem> checkLevelList(const std::string& set)
+std::string CLevelProblem::located() const
 {
-    std::vector<CLevelProblem> problems;
-    const std::string path = "data/maps/" + set + "/levellist.xml";
-    auto report = [&](const std::string& level, const std::string& what) {
-        problems.push_back({set, level, path, what});
-    };
-    if (!fileExists(path)) {
-        report("-", "the level list is missing");
-        return problems;
-    }
-    std::unique_ptr<CLevelList> list = readLevelList(path);
-    std::vector<std::string> names;
-    for (size_t i = 0; i < list->count(); ++i)
-        names.push_back(list->name(i));
-
-    for (const std::string& name : levelOrder) {
-        if (std::find(names.begin(), names.end(), name) != names.end())
-            continue;
-        std::string what = "the level is missing from the list";
-        for (const auto& password : passwordLevels)
-            if (name == password.first)
-                what += std::string(": its password \"") + password.second + "\" would end the game";
-        report(name, what);
-    }
-    std::set<std::string> seen;
-    for (const std::string& name : names) {
-        if (!seen.insert(name).second)
-            report(name, "the level is listed twice");
-        else if (name == creditsLevel)
-            report(name, "the credits backdrop is listed: it is not a level to play");
-        else if (std::find(levelOrder.begin(), levelOrder.end(), name) == levelOrder.end())
-            report(name, "the level is not one of the game's levels");
-    }
-    if (problems.empty() && names != levelOrder)
-        report("-", "the levels are out of order: " + joined(names) + " (the game plays " + joined(levelOrder) + ")");
-    return problems;
+    return file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + what;
 }
 
-std::vector<CLevelProblem> checkLevel(const std::string& set, const std::string& level)
+std::vector<CLevelProblem> checkLevel(const CLevelSet& set, const std::string& level, unsigned index)
 {
-    return CLevelChecker(set, level).run();
+    return CLevelChecker(set, level, index).run();
+}
+
+std::vector<CLevelProblem> checkLevelSet(const CLevelSet& set)
+{
+    std::vector<CLevelProblem> problems;
+    const std::string path = set.levelList();
+    if (!fileExists(path)) {
+        problems.push_back({set.name, "-", path, "the level list is missing"});
+        return problems;
+    }
+    std::unique_ptr<CLevelList> list;
+    try {
+        CFatalErrorsThrow caught;
+        list = readLevelList(path);
+    } catch (const CFatalError& error) {
+        CLevelProblem problem{set.name, "-", path, error.message()};
+        problem.line = error.line();
+        problems.push_back(problem);
+        return problems;
+    }
+    const std::vector<int> lines = listedLines(path);
+    for (size_t i = 0; i < list->count(); ++i) {
+        const std::string& level = list->name(i);
+        if (!fileExists(set.definitionFile(level)) && !fileExists(set.mapFile(level)) &&
+            !fileExists(set.entitiesFile(level))) {
+            CLevelProblem problem{set.name, level, path,
+                                  "the level " + level + " is listed, but none of its files is in " + set.folder};
+            problem.line = i < lines.size() ? lines[i] : 0;
+            problems.push_back(problem);
+            continue;
+        }
+        std::vector<CLevelProblem> found = checkLevel(set, level, static_cast<unsigned>(i));
+        problems.insert(problems.end(), found.begin(), found.end());
+    }
+    if (fileExists(set.definitionFile(creditsLevel))) {
+        std::vector<CLevelProblem> found = checkLevel(set, creditsLevel, 0);
+        problems.insert(problems.end(), found.begin(), found.end());
+    }
+    return problems;
 }

@@ -16,7 +16,7 @@ void readLevelDefinition(CLevelDefinition& level, const std::string& path)
         fatalErrorIn(path, "level tag not found in leveldef!");
     const char* tileDefFile = element->Attribute("tiledef");
     if (!tileDefFile)
-        fatalErrorIn(path, "TILEDEF not found near LEVEL tag!");
+        fatalErrorAt(path, element->Row(), "TILEDEF not found near LEVEL tag!");
     level.tileDefFile = tileDefFile;
 
     const char* name = element->Attribute("name");

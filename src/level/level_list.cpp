@@ -22,7 +22,7 @@ std::unique_ptr<CLevelList> readLevelList(const std::string& path)
          element = element->NextSiblingElement("level")) {
         const char* name = element->Attribute("name");
         if (!name)
-            fatalErrorIn(path, "NAME not found near LEVEL tag!");
+            fatalErrorAt(path, element->Row(), "NAME not found near LEVEL tag!");
         list->add(name);
     }
     if (list->count() == 0)

@@ -18,15 +18,16 @@ const char* required(const TiXmlElement* element, const char* attribute, const c
 {
     const char* value = element->Attribute(attribute);
     if (!value)
-        fatalErrorIn(path, missing);
+        fatalErrorAt(path, element->Row(), missing);
     return value;
 }
 
 // An entity name the registry does not know is reported with the file that names it.
-std::unique_ptr<CMapEntity> create(const CMapEntityCollection& registry, const char* name, const std::string& path)
+std::unique_ptr<CMapEntity> create(const CMapEntityCollection& registry, const char* name, const TiXmlElement* element,
+                                   const std::string& path)
 {
     if (!registry.has(name))
-        fatalErrorIn(path, std::string("Entity ") + name + " not found in global entity object!");
+        fatalErrorAt(path, element->Row(), std::string("Entity ") + name + " not found in global entity object!");
     return registry.createByName(name);
 }
 
@@ -49,7 +50,7 @@ void CMapEntitiesCollection::loadEntities(const std::string& path)
         const char* name = required(element, "name", "NAME not found near ENTITY tag!", path);
         const char* x = required(element, "x", "X not found near ENTITY tag!", path);
         const char* y = required(element, "y", "Y not found near ENTITY tag!", path);
-        std::unique_ptr<CMapEntity> entity = create(registry, name, path);
+        std::unique_ptr<CMapEntity> entity = create(registry, name, element, path);
         entity->setPosition(static_cast<float>(leadingInt(x)), static_cast<float>(leadingInt(y)));
         add(std::move(entity));
     }
@@ -64,7 +65,7 @@ void CMapEntitiesCollection::loadEntities(const std::string& path)
         for (const TiXmlElement* child = element->FirstChildElement("generatorentity"); child;
              child = child->NextSiblingElement("generatorentity")) {
             const char* name = required(child, "name", "NAME not found near ENTITY(GENERATOR) tag!", path);
-            generator->push(create(registry, name, path));
+            generator->push(create(registry, name, child, path));
             log.write(std::string("Generator entity") + name);
         }
         log.write("Generator push back");

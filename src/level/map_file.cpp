@@ -31,7 +31,7 @@ void CMap::loadMap(const std::string& path)
         if (const char* fill = layerElement->Attribute("bgtiles")) {
             int tileNumber = leadingInt(fill);
             if (tileNumber < 0 || tileNumber >= definitionCount)
-                fatalErrorIn(path, "BGTILES out of range near LAYER tag!");
+                fatalErrorAt(path, layerElement->Row(), "BGTILES out of range near LAYER tag!");
             for (int index = 0; index < cellsPerLayer; ++index)
                 cells[index].tileNumber = static_cast<Uint16>(tileNumber);
         }
@@ -40,22 +40,22 @@ void CMap::loadMap(const std::string& path)
              tileElement = tileElement->NextSiblingElement("tile")) {
             const char* id = tileElement->Attribute("id");
             if (!id)
-                fatalErrorIn(path, "ID not found near TILE tag!");
+                fatalErrorAt(path, tileElement->Row(), "ID not found near TILE tag!");
             const char* x = tileElement->Attribute("x");
             if (!x)
-                fatalErrorIn(path, "X not found near TILE tag!");
+                fatalErrorAt(path, tileElement->Row(), "X not found near TILE tag!");
             const char* y = tileElement->Attribute("y");
             if (!y)
-                fatalErrorIn(path, "Y not found near TILE tag!");
+                fatalErrorAt(path, tileElement->Row(), "Y not found near TILE tag!");
             // Only the cell index is checked, so x 20, y 0 is column 0 of row 1; a negative x or y
             // lies outside the screen.
             long long column = leadingInt(x), row = leadingInt(y);
             long long index = column + columns * row;
             if (column < 0 || row < 0 || index >= cellsPerLayer)
-                fatalErrorIn(path, "Coordinates out of bounds!");
+                fatalErrorAt(path, tileElement->Row(), "Coordinates out of bounds!");
             int tileNumber = leadingInt(id);
             if (tileNumber < 0 || tileNumber >= definitionCount)
-                fatalErrorIn(path, "ID out of range near TILE tag!");
+                fatalErrorAt(path, tileElement->Row(), "ID out of range near TILE tag!");
             cells[index].tileNumber = static_cast<Uint16>(tileNumber);
             const float* attributes = definitions[tileNumber].attributes;
             std::copy(attributes, attributes + 5, cells[index].attributes);

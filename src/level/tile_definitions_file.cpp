@@ -42,7 +42,7 @@ void readRequired(const TiXmlElement* element, const RequiredAttribute (&table)[
     for (size_t i = 0; i < N; ++i) {
         values[i] = element->Attribute(table[i].attribute);
         if (!values[i])
-            fatalErrorIn(path, table[i].missing);
+            fatalErrorAt(path, element->Row(), table[i].missing);
     }
 }
 
@@ -62,7 +62,7 @@ void CMap::loadTileDefinitions(const std::string& path)
         return;
     const char* source = root->Attribute("src");
     if (!source)
-        fatalErrorIn(path, "NAME not found near TILESPRITE tag!");
+        fatalErrorAt(path, root->Row(), "NAME not found near TILESPRITE tag!");
     tiles = CSurfaceManager::instance().getSurface(source);
 
     for (const TiXmlElement* element = root->FirstChildElement("tileSprite"); element;
@@ -80,7 +80,7 @@ void CMap::loadTileDefinitions(const std::string& path)
         readRequired(element, tileAttributes, values, path);
         int id = leadingInt(values[1]);
         if (id < 0 || id >= definitionCount)
-            fatalErrorIn(path, "ID out of range near TILE tag!");
+            fatalErrorAt(path, element->Row(), "ID out of range near TILE tag!");
         for (int i = 0; i < 5; ++i)
             if (const char* value = element->Attribute(attributeNames[i]))
                 attributes[i] = static_cast<float>(leadingReal(value));

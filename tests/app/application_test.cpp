@@ -130,7 +130,7 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutputWithStatusZero)
         },
         ::testing::ExitedWithCode(0), "");
     const std::string usage = readFile(answer);
-    EXPECT_EQ(usage.rfind("usage: zepo [--set easy|medium|hard]", 0), 0u) << usage;
+    EXPECT_EQ(usage.rfind("usage: zepo [--set easy|medium|hard|NAME]", 0), 0u) << usage;
     for (const char* option : {"--level NAME", "--record [FILE]", "--statdump FILE", "ZEPO_DATA_DIR", ".config/zepo"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 
@@ -166,9 +166,15 @@ TEST(CommandLine, ARecordingWithoutAFileGoesToANewFileInThePlayersDemos)
 
 TEST(CommandLine, MistakesAreReportedWithStatusTwo)
 {
-    const char* unknownSet[] = {"zepo", "--set", "impossible"};
-    EXPECT_EXIT(parseCommandLine(3, const_cast<char**>(unknownSet)), ::testing::ExitedWithCode(2),
-                "unknown level set impossible");
+    const char* outside[] = {"zepo", "--set", "../easy"};
+    EXPECT_EXIT(parseCommandLine(3, const_cast<char**>(outside)), ::testing::ExitedWithCode(2),
+                "\\.\\./easy is not a level set name");
+    const char* folder[] = {"zepo", "--check", "easy", "my/set"};
+    EXPECT_EXIT(parseCommandLine(4, const_cast<char**>(folder)), ::testing::ExitedWithCode(2),
+                "my/set is not a level set name");
+    const char* checkAndPlay[] = {"zepo", "--check", "easy", "--level", "l1"};
+    EXPECT_EXIT(parseCommandLine(5, const_cast<char**>(checkAndPlay)), ::testing::ExitedWithCode(2),
+                "--check takes level set names and nothing else");
     const char* missingValue[] = {"zepo", "--level"};
     EXPECT_EXIT(parseCommandLine(2, const_cast<char**>(missingValue)), ::testing::ExitedWithCode(2),
                 "--level needs a value");
@@ -198,6 +204,19 @@ TEST(CommandLine, ALevelMissingFromAKnownSetIsReportedWithStatusTwo)
         },
         ::testing::ExitedWithCode(2),
         "zepo: level l99 is not in the level set medium \\(data/maps/medium/levellist.xml\\)");
+}
+
+TEST(CommandLine, ASetWithoutALevelListIsReportedWithStatusTwo)
+{
+    const char* argv[] = {"zepo", "--set", "impossible", "--software"};
+    CCommandLine options = parseCommandLine(4, const_cast<char**>(argv));
+    EXPECT_EXIT(
+        {
+            ScopedChdir inGame(ZEPO_GAME_DIR);
+            CApplication app(options);
+            app.initialise();
+        },
+        ::testing::ExitedWithCode(2), "zepo: no level set impossible \\(no data/maps/impossible/levellist.xml\\)");
 }
 
 }

@@ -129,6 +129,30 @@ TEST(Fatal, ReportsOnStandardErrorWithTheStatus)
                 "zepo: File data/x.xml not found!");
     EXPECT_EXIT(fatalErrorIn("data/maps/easy/l1_map.xml", "X not found near TILE tag!"),
                 ::testing::ExitedWithCode(255), "zepo: data/maps/easy/l1_map.xml: X not found near TILE tag!");
+    EXPECT_EXIT(fatalErrorAt("data/maps/easy/l1_map.xml", 12, "X not found near TILE tag!"),
+                ::testing::ExitedWithCode(255), "zepo: data/maps/easy/l1_map.xml:12: X not found near TILE tag!");
+}
+
+TEST(Fatal, WhileCaughtAnErrorIsThrownWithItsPlaceAndTheProgramGoesOn)
+{
+    {
+        CFatalErrorsThrow outer;
+        {
+            CFatalErrorsThrow inner;
+            try {
+                fatalErrorAt("data/maps/easy/l1_map.xml", 12, "X not found near TILE tag!");
+                FAIL() << "no error thrown";
+            } catch (const CFatalError& error) {
+                EXPECT_EQ(error.file(), "data/maps/easy/l1_map.xml");
+                EXPECT_EQ(error.line(), 12);
+                EXPECT_EQ(error.message(), "X not found near TILE tag!");
+                EXPECT_STREQ(error.what(), "data/maps/easy/l1_map.xml:12: X not found near TILE tag!");
+            }
+        }
+        // Still caught by the outer one, a state error too.
+        EXPECT_THROW(fatalError("Chyba: Stav NIKDE nenalezen!", 0), CFatalError);
+    }
+    EXPECT_EXIT(fatalError("Chyba: Stav NIKDE nenalezen!", 0), ::testing::ExitedWithCode(0), "Stav NIKDE");
 }
 
 TEST(Fatal, AThrowScopeTurnsTheEndIntoAnExceptionUntilTheLastScopeCloses)
@@ -200,6 +224,30 @@ TEST(XmlFile, AFileEndingInsideACharacterIsRefusedWithinItsBytes)
     ASSERT_NE(windows.FirstChildElement("level"), nullptr);
     EXPECT_STREQ(windows.FirstChildElement("level")->Attribute("name"), "l1");
     EXPECT_NE(windows.FirstChildElement("level")->FirstChildElement("tile"), nullptr);
+}
+
+TEST(XmlFile, WhileCaughtABrokenFileIsAnErrorAtTheParsersLine)
+{
+    TempDir dir;
+    std::string broken = dir.write("broken.xml", "<level name=\"l1\">\n  <tile id=\"1\"\n</level>");
+    TiXmlDocument document;
+    CFatalErrorsThrow caught;
+    try {
+        loadXmlFile(document, broken);
+        FAIL() << "no error thrown";
+    } catch (const CFatalError& error) {
+        EXPECT_EQ(error.file(), broken);
+        EXPECT_EQ(error.line(), 3);
+        EXPECT_EQ(error.message().rfind("not well-formed XML: ", 0), 0u) << error.message();
+    }
+    try {
+        TiXmlDocument fresh;
+        loadXmlFile(fresh, dir.file("missing.xml"));
+        FAIL() << "no error thrown";
+    } catch (const CFatalError& error) {
+        EXPECT_EQ(error.line(), 0);
+        EXPECT_EQ(error.message().rfind("the file cannot be read: ", 0), 0u) << error.message();
+    }
 }
 
 }

@@ -98,7 +98,7 @@ TEST_F(CollectionFile, StructuralErrorsEndTheProgramWithTheirMessage)
     for (const Case& c : cases) {
         std::string path = file(c.body);
         CSpriteCollection collection("kolekce");
-        EXPECT_EXIT(collection.load(path), ::testing::ExitedWithCode(255), "zepo: .*sprites.xml: " + c.message)
+        EXPECT_EXIT(collection.load(path), ::testing::ExitedWithCode(255), "zepo: .*sprites.xml:[0-9]+: " + c.message)
             << c.body;
     }
 }

@@ -9,7 +9,9 @@
 
 #include "entity/map_entity_collection.h"
 #include "gfx/sprite.h"
+#include "app/globals.h"
 #include "level/level_check.h"
+#include "level/level_list.h"
 #include "sound/sound_engine.h"
 #include "support/test_support.h"
 
@@ -18,6 +20,14 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const levelSets[] = {"easy", "medium", "hard"};
+
+// The shipped sets play these levels in this order; the passwords start at three of them, and
+// the ninth is the rescue, played with the water carrier.
+const std::vector<std::string> levelOrder = {
+    "l1",  "l2",  "l3",  "l4",  "l5",  "l6",  "l7",  "l8",  "l9",  "l10",
+    "l1b", "l2b", "l3b", "l4b", "l5b", "l6b", "l7b", "l8b", "l9b", "l10b",
+};
+const char* const passwordLevels[] = {"l6", "l1b", "l8b"};
 
 // The game's own sprite collection, read once from the game directory.
 const CSpriteCollection& gameSprites()
@@ -71,15 +81,16 @@ std::string messages(const std::vector<CLevelProblem>& problems)
 struct CSetLevel
 {
     std::string set, level;
+    unsigned index;
 };
 
 std::vector<CSetLevel> everyLevel()
 {
     std::vector<CSetLevel> levels;
     for (const char* set : levelSets) {
-        for (const std::string& level : levelOrder)
-            levels.push_back({set, level});
-        levels.push_back({set, creditsLevel});
+        for (size_t i = 0; i < levelOrder.size(); ++i)
+            levels.push_back({set, levelOrder[i], static_cast<unsigned>(i)});
+        levels.push_back({set, creditsLevel, 0});
     }
     return levels;
 }
@@ -94,7 +105,7 @@ protected:
 
 TEST_P(EveryLevel, PassesTheDataCheck)
 {
-    std::vector<CLevelProblem> problems = checkLevel(GetParam().set, GetParam().level);
+    std::vector<CLevelProblem> problems = checkLevel(shippedLevelSet(GetParam().set), GetParam().level, GetParam().index);
     EXPECT_TRUE(problems.empty()) << messages(problems);
 }
 
@@ -109,10 +120,18 @@ protected:
     ScopedChdir inGame{ZEPO_GAME_DIR};
 };
 
-TEST_P(EverySet, ListsTheTwentyLevelsInPlayingOrder)
+TEST_P(EverySet, ListsTheTwentyLevelsInPlayingOrderTheRescueWithTheCarrier)
 {
-    std::vector<CLevelProblem> problems = checkLevelList(GetParam());
-    EXPECT_TRUE(problems.empty()) << messages(problems);
+    std::unique_ptr<CLevelList> list = readLevelList(shippedLevelSet(GetParam()).levelList());
+    std::vector<std::string> names;
+    for (size_t i = 0; i < list->count(); ++i)
+        names.push_back(list->name(i));
+    EXPECT_EQ(names, levelOrder);  // which also holds the password levels
+    for (const char* level : passwordLevels)
+        EXPECT_NE(list->indexOf(level), -1) << level;
+    const std::string rescue = readFile(shippedLevelSet(GetParam()).entitiesFile("l9"));
+    EXPECT_NE(rescue.find("name=\"NOSIC\""), std::string::npos);
+    EXPECT_EQ(rescue.find("PLAYER\""), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, EverySet, ::testing::ValuesIn(std::vector<std::string>(levelSets, levelSets + 3)),
@@ -192,12 +211,13 @@ protected:
         return 448 - box.y - box.h;
     }
 
-    std::vector<CLevelProblem> check(const std::string& level = "l3")
+    // The level at that index of its list (the index decides the season of its bird).
+    std::vector<CLevelProblem> check(const std::string& level = "l3", unsigned index = 2)
     {
         dir.write("data/maps/easy/" + level + "_defs.xml", files.defs);
         dir.write("data/maps/easy/" + level + "_map.xml", files.map());
         dir.write("data/maps/easy/" + level + "_entities.xml", files.entityFile());
-        return checkLevel("easy", level);
+        return checkLevel(easy, level, index);
     }
 
     // Exactly one problem, in that file, saying that.
@@ -223,6 +243,7 @@ protected:
     CStartedWorld world{gameSprites()};
     ScopedChdir inDir{dir.path()};
     CLevelFiles files;
+    const CLevelSet easy = shippedLevelSet("easy");
 };
 
 TEST_F(BrokenCopy, TheUnbrokenLevelPasses)
@@ -235,8 +256,8 @@ TEST_F(BrokenCopy, AMissingFileIsNamedAndNothingElseIsRead)
 {
     check();
     fs::remove(dir.file("data/maps/easy/l3_map.xml"));
-    expectOnly(checkLevel("easy", "l3"), "easy/l3_map.xml", "the file is missing");
-    auto problems = checkLevel("easy", "l7");
+    expectOnly(checkLevel(easy, "l3", 2), "easy/l3_map.xml", "the file is missing");
+    auto problems = checkLevel(easy, "l7", 6);
     ASSERT_EQ(problems.size(), 3u) << messages(problems);
     EXPECT_EQ(problems[2].message(), "set easy, level l7: data/maps/easy/l7_entities.xml: the file is missing");
 }
@@ -293,26 +314,34 @@ TEST_F(BrokenCopy, APlayedLevelNeedsABackgroundTheCreditsBackdropNeither)
 TEST_F(BrokenCopy, EveryLevelButTheRescueHasExactlyOneBirdOfItsSeason)
 {
     files.entities.erase(files.entities.begin());
-    expectOnly(check(), "easy/l3_entities.xml", "no PLAYER or WINTERPLAYER: the level has no bird");
+    expectOnly(check(), "easy/l3_entities.xml",
+               "no PLAYER or WINTERPLAYER: the level has no bird (only the water carrier NOSIC plays without one)");
     files.entities.push_back(entity("PLAYER", 100, 100));
     files.entities.push_back(entity("PLAYER", 500, 100));
     expectOnly(check(), "easy/l3_entities.xml", "2 player birds: every one of them obeys the keys");
 
     files.entities = {entity("WINTERPLAYER", 300, 120)};
     expectOnly(check(), "easy/l3_entities.xml",
-               "the bird is WINTERPLAYER, but l3 is a summer level: it takes PLAYER");
+               "the bird is WINTERPLAYER, but l3 is level 3 of its list, a summer level: it takes PLAYER");
     files.entities = {entity("PLAYER", 300, 120)};
-    expectOnly(check("l2b"), "easy/l2b_entities.xml",
-               "the bird is PLAYER, but l2b is a winter level: it takes WINTERPLAYER", "l2b");
+    expectOnly(check("l2b", 11), "easy/l2b_entities.xml",
+               "the bird is PLAYER, but l2b is level 12 of its list, a winter level: it takes WINTERPLAYER", "l2b");
+    // The season goes by the place in the list, whatever the name.
+    EXPECT_TRUE(check("l2b", 9).empty());
+}
 
+TEST_F(BrokenCopy, OnlyTheWaterCarrierPlaysWithoutABirdAndNothingScoresThere)
+{
     files.defs = R"(<level tiledef="tiles_test.xml" score="0" maxWind="30" music="LETO" time="60000"/>)";
-    expectOnly(check("l9"), "easy/l9_entities.xml",
-               "the rescue level places a PLAYER: the carrier alone should answer the keys there", "l9");
     files.entities = {entity("NOSIC", 300, groundY("NOSIC"))};
-    EXPECT_TRUE(check("l9").empty());
+    EXPECT_TRUE(check().empty());
+    files.entities.push_back(entity("PLAYER", 300, 120));
+    expectOnly(check(), "easy/l3_entities.xml",
+               "the level places the water carrier NOSIC and a PLAYER: the carrier alone should answer the keys there");
+    files.entities.pop_back();
     files.defs = R"(<level tiledef="tiles_test.xml" score="100" maxWind="30" music="LETO" time="60000"/>)";
-    expectOnly(check("l9"), "easy/l9_defs.xml",
-               "the rescue level requires a score of 100: nothing scores there, so it can never be won", "l9");
+    expectOnly(check(), "easy/l3_defs.xml",
+               "the carrier's level requires a score of 100: nothing scores there, so it can never be won");
 }
 
 TEST_F(BrokenCopy, TheBirdStartsInTheOpenSkyAwayFromWhatFellsIt)
@@ -405,38 +434,50 @@ std::string listOf(const std::vector<std::string>& names)
     return list;
 }
 
-TEST_F(BrokenCopy, TheListHoldsTheTwentyLevelsInPlayingOrder)
+TEST_F(BrokenCopy, ProblemsCarryTheLineOfTheirElement)
 {
-    const std::string list = "data/maps/easy/levellist.xml";
-    std::vector<CLevelProblem> problems = checkLevelList("easy");
-    ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0].message(), "set easy, level -: " + list + ": the level list is missing");
-
-    dir.write(list, listOf(levelOrder));
-    EXPECT_TRUE(checkLevelList("easy").empty());
-
-    std::vector<std::string> names = levelOrder;
-    names.erase(names.begin() + 5);  // "l6"
-    names.push_back("credits");
-    names.push_back("l3");
-    names.push_back("l11");
-    dir.write(list, listOf(names));
-    problems = checkLevelList("easy");
-    ASSERT_EQ(problems.size(), 4u) << messages(problems);
-    EXPECT_EQ(problems[0].message(), "set easy, level l6: " + list +
-                                         ": the level is missing from the list: its password \"plumb\" would end the game");
-    EXPECT_EQ(problems[1].message(), "set easy, level credits: " + list +
-                                         ": the credits backdrop is listed: it is not a level to play");
-    EXPECT_EQ(problems[2].message(), "set easy, level l3: " + list + ": the level is listed twice");
-    EXPECT_EQ(problems[3].message(), "set easy, level l11: " + list + ": the level is not one of the game's levels");
-
-    names = levelOrder;
-    std::swap(names[9], names[10]);  // a winter level among the summer ones
-    dir.write(list, listOf(names));
-    problems = checkLevelList("easy");
+    files.entities = {"\n" + entity("PLAYER", 300, 120), "\n\n" + entity("CATAPULT1", 250, 400)};
+    std::vector<CLevelProblem> problems = check();
     ASSERT_EQ(problems.size(), 1u) << messages(problems);
-    EXPECT_EQ(problems[0].what.rfind("the levels are out of order: l1, l2, l3, l4, l5, l6, l7, l8, l9, l1b, l10, ", 0), 0u)
-        << problems[0].what;
+    EXPECT_EQ(problems[0].line, 4);
+    EXPECT_EQ(problems[0].located(), "data/maps/easy/l3_entities.xml:4: CATAPULT1 at (250, 400): \"CATAPULT1\" is not an "
+                                     "entity name (the program ends when it loads the level)");
+    fs::remove(dir.file("data/maps/easy/l3_map.xml"));
+    EXPECT_EQ(checkLevel(easy, "l3", 2)[0].located(), "data/maps/easy/l3_map.xml: the file is missing");
+}
+
+TEST_F(BrokenCopy, WhatALoaderRefusesIsAProblemOfItsLevelAndTheSetGoesOn)
+{
+    check("l1", 0);
+    check("l2", 1);
+    dir.write("data/maps/easy/l1_map.xml", "<map background=\"data/gfx/bg_meadow.png\">\n<layer>\n<tile id=\"1\" y=\"14\"/>"
+                                          "</layer></map>");
+    dir.write("data/maps/easy/l2_defs.xml", "<level tiledef=\"tiles_test.xml\"\n\n name=\"Pole\"");
+    files.entities.push_back(entity("CATAPULT1", 250, 400));
+    check("l3", 2);
+    dir.write("data/maps/easy/levellist.xml", listOf({"l1", "l2", "l3", "l9"}));
+
+    std::vector<CLevelProblem> problems = checkLevelSet(easy);
+    ASSERT_EQ(problems.size(), 4u) << messages(problems);
+    EXPECT_EQ(problems[0].located(), "data/maps/easy/l1_map.xml:3: X not found near TILE tag!");
+    EXPECT_EQ(problems[1].file, "data/maps/easy/l2_defs.xml");
+    EXPECT_GT(problems[1].line, 0);
+    EXPECT_EQ(problems[1].what.rfind("not well-formed XML: ", 0), 0u) << problems[1].what;
+    EXPECT_EQ(problems[2].level, "l3");
+    EXPECT_EQ(problems[3].located(), "data/maps/easy/levellist.xml:4: the level l9 is listed, but none of its files "
+                                     "is in data/maps/easy/");
+    // The check leaves the program as it was: the wind range is back, no level clock is left.
+    EXPECT_EQ(CGlobals::instance().levelClock, nullptr);
+}
+
+TEST_F(BrokenCopy, ASetWithoutAUsableListIsOneProblem)
+{
+    EXPECT_EQ(messages(checkLevelSet(easy)), "set easy, level -: data/maps/easy/levellist.xml: the level list is missing\n");
+    dir.write("data/maps/easy/levellist.xml", "<levels>\n<level name=\"l1\"/></levels>");
+    EXPECT_EQ(messages(checkLevelSet(easy)),
+              "set easy, level -: data/maps/easy/levellist.xml: No level found in level list!\n");
+    dir.write("data/maps/easy/levellist.xml", "<level name=\"l1\"/>\n<level nam=\"l2\"/>");
+    EXPECT_EQ(checkLevelSet(easy)[0].located(), "data/maps/easy/levellist.xml:2: NAME not found near LEVEL tag!");
 }
 
 // The game's sprite collection with one template built anew.

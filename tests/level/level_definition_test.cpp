@@ -110,7 +110,7 @@ TEST_F(LevelDefinitionFile, DataErrorsEndTheProgramWithTheirMessage)
                 "zepo: .*l1_defs.xml: level tag not found in leveldef!");
     path = file(R"(<level name="No tiles" time="1000"/>)");
     EXPECT_EXIT(readLevelDefinition(level, path), ::testing::ExitedWithCode(255),
-                "zepo: .*l1_defs.xml: TILEDEF not found near LEVEL tag!");
+                "zepo: .*l1_defs.xml:1: TILEDEF not found near LEVEL tag!");
     std::string missing = dir.file("l2_defs.xml");
     EXPECT_EXIT(readLevelDefinition(level, missing), ::testing::ExitedWithCode(255),
                 "zepo: File " + missing + " not found!");

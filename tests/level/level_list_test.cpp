@@ -39,7 +39,7 @@ TEST_F(LevelListFile, DataErrorsEndTheProgramWithTheirMessage)
 {
     std::string path = file(R"(<level name="l1"/><level/>)");
     EXPECT_EXIT(readLevelList(path), ::testing::ExitedWithCode(255),
-                "zepo: .*levellist.xml: NAME not found near LEVEL tag!");
+                "zepo: .*levellist.xml:1: NAME not found near LEVEL tag!");
     // A wrapped list has no top-level level at all.
     path = file(R"(<levels><level name="l1"/></levels>)");
     EXPECT_EXIT(readLevelList(path), ::testing::ExitedWithCode(255),

@@ -144,7 +144,7 @@ TEST_F(MapEntitiesFile, MistakesEndTheProgramNamingTheFile)
         std::string path = file(c.body);
         CMapEntitiesCollection_Game level;
         EXPECT_EXIT(level.loadEntities(path), ::testing::ExitedWithCode(255),
-                    std::string("zepo: .*l1_entities.xml: ") + c.message)
+                    std::string("zepo: .*l1_entities.xml:1: ") + c.message)
             << c.body;
     }
     CMapEntitiesCollection_Game level;

@@ -125,7 +125,7 @@ TEST_F(TileDefinitionsFile, StructuralErrorsEndTheProgramWithTheirMessage)
     for (const Case& c : cases) {
         std::string path = file(c.body);
         CMap fresh;
-        EXPECT_EXIT(fresh.loadTileDefinitions(path), ::testing::ExitedWithCode(255), "zepo: .*tiles.xml: " + c.message)
+        EXPECT_EXIT(fresh.loadTileDefinitions(path), ::testing::ExitedWithCode(255), "zepo: .*tiles.xml:1: " + c.message)
             << c.body;
     }
 }
