@@ -141,8 +141,8 @@ void CApplication::warpToLevel(const CCommandLine& startingPoint)
     if (!levelSet.empty()) {
         CLevelSet set;
         if (!findLevelSet(levelSet, set)) {
-            std::fprintf(stderr, "zepo: no level set %s (no %s)\n", levelSet.c_str(),
-                         shippedLevelSet(levelSet).levelList().c_str());
+            std::fprintf(stderr, "zepo: no level set %s (no %s, no %s)\n", levelSet.c_str(),
+                         shippedLevelSet(levelSet).levelList().c_str(), playerLevelSet(levelSet).levelList().c_str());
             std::exit(2);
         }
         for (Uint32 difficulty = 0; difficulty < 3; ++difficulty)

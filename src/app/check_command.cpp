@@ -57,7 +57,8 @@ int runLevelCheck(const std::vector<std::string>& setNames)
             return 2;
         }
         if (!findLevelSet(name, set)) {
-            std::fprintf(stderr, "zepo: no level set %s (no %s)\n", name.c_str(), shippedLevelSet(name).levelList().c_str());
+            std::fprintf(stderr, "zepo: no level set %s (no %s, no %s)\n", name.c_str(),
+                         shippedLevelSet(name).levelList().c_str(), playerLevelSet(name).levelList().c_str());
             return 2;
         }
         sets.push_back(set);

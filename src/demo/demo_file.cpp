@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "demo/demo_bytes.h"
+#include "level/level_set.h"
 #include "options/option_file.h"
 
 namespace {
@@ -106,9 +107,10 @@ void appendText(std::string& out, const std::string& text)
     out += text;
 }
 
+// A demo may start in a set of the player's: any folder name.
 bool isLevelSet(const std::string& name)
 {
-    return name.empty() || name == "easy" || name == "medium" || name == "hard";
+    return name.empty() || isLevelSetName(name);
 }
 
 // A level name becomes part of file names: visible ASCII without path separators.
@@ -166,7 +168,7 @@ bool parseHeader(CDemoByteReader& in, CDemoHeader& header, Uint32& frameCount, s
         return false;
     }
     if (!isLevelSet(header.levelSet)) {
-        error = "the level set is not easy, medium or hard";
+        error = "the level set's name is not a folder name";
         return false;
     }
     if (!isLevelName(header.level)) {

@@ -1,5 +1,7 @@
 #include "frontend/stav_enter_password.h"
 
+#include <algorithm>
+
 #include "app/application.h"
 #include "app/fatal.h"
 #include "app/globals.h"
@@ -10,6 +12,7 @@
 #include "gfx/font.h"
 #include "gfx/surface_manager.h"
 #include "gfx/video.h"
+#include "level/level_list.h"
 #include "level/level_set.h"
 
 namespace {
@@ -77,8 +80,18 @@ void CStavHry_EnterPassword::submit()
         return;
     }
     app->enterState("HRA");
-    if (!app->startGameAtLevel(level))
-        fatalErrorIn(levelSetNamed(CGlobals::instance().levelSet).levelList(),
+    bool started = app->startGameAtLevel(level);
+    CGlobals& globals = CGlobals::instance();
+    const Uint32 difficulty = std::min<Uint32>(globals.difficulty, 2);
+    // The passwords lead into the shipped sets: a set of the player's without that level gives
+    // way to the difficulty's own set.
+    if (!started && globals.levelSet != shippedSetNames[difficulty]) {
+        globals.setDifficulty(difficulty);
+        app->levelList = readLevelList(levelSetNamed(globals.levelSet).levelList());
+        started = app->startGameAtLevel(level);
+    }
+    if (!started)
+        fatalErrorIn(levelSetNamed(globals.levelSet).levelList(),
                      "Error: Good password, but level not found in level list!");
     app->switchTo("HRA");
 }

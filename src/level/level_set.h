@@ -6,7 +6,10 @@
 // Where the files of a level set are. A set is a folder holding "levellist.xml" and the files of
 // its levels ("<level>_defs.xml", "_map.xml", "_entities.xml"); the hints lie in the folder
 // above it ("<level>_hint.xml"), and the tile definitions a level names are looked up there,
-// then in the data folder's "data/maps/".
+// then in the data folder's "data/maps/". The sets are the folders of the data folder's
+// "data/maps/" and of "maps/" in the player's data folder (~/.local/share/zepo/maps/NAME/), so
+// a designer never writes into the installed data; a shipped set wins over a player's of the
+// same name.
 struct CLevelSet
 {
     std::string name;
@@ -33,10 +36,12 @@ extern const char* const shippedSetNames[3];
 
 // A set name is a folder name: not empty, without a path separator and without "..".
 bool isLevelSetName(const std::string& name);
+// The player's set of that name (whether or not its files exist).
+CLevelSet playerLevelSet(const std::string& name);
 // The set of that name that has a level list; false when none has.
 bool findLevelSet(const std::string& name, CLevelSet& found);
 // The set of that name that has a level list; when none has, the shipped set's place (whose
 // missing files the loaders then report).
 CLevelSet levelSetNamed(const std::string& name);
-// Every set with a level list, by name.
+// Every set with a level list: the shipped ones by name, then the player's by name.
 std::vector<CLevelSet> findLevelSets();

@@ -199,8 +199,8 @@ TEST(DemoFile, RejectsFilesThatAreNoDemos)
 TEST(DemoFile, RejectsHeadersWithImpossibleValues)
 {
     CDemoHeader header = sampleHeader();
-    header.levelSet = "nightmare";
-    EXPECT_EQ(parseError(encodeDemoHeader(header, 0)), "the level set is not easy, medium or hard");
+    header.levelSet = "../hard";
+    EXPECT_EQ(parseError(encodeDemoHeader(header, 0)), "the level set's name is not a folder name");
     header = sampleHeader();
     header.level = "../../etc/passwd";
     EXPECT_EQ(parseError(encodeDemoHeader(header, 0)), "the start level's name holds characters no level name has");

@@ -21,7 +21,7 @@ class ScratchRoot:
             os.symlink(os.path.join(GAME_DIR, entry), os.path.join(self.root, entry))
 
     def env(self):
-        return dict(os.environ, HOME=self.home,
+        return dict(os.environ, HOME=self.home, ZEPO_DATA_DIR=self.root,
                     XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
                     XDG_DATA_HOME=os.path.join(self.home, ".local", "share"))
 

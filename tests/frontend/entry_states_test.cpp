@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "front_end_fixture.h"
 #include "frontend/rising_hearts.h"
 #include "frontend/stav_enter_password.h"
@@ -9,6 +12,7 @@
 #include "gfx/font.h"
 #include "gfx/sprite.h"
 #include "level/level_list.h"
+#include "level/level_set.h"
 #include "support/surfaces.h"
 
 namespace {
@@ -208,6 +212,28 @@ TEST_F(PasswordTest, EightCharactersAtMostAndTheTextIsShown)
     app.largeFont->write(expected, "   heslo: abcdefgX", 140, 210);
     EXPECT_TRUE(sameRegion(screen(), expected, 0, 210, 640, app.largeFont->height()));
     SDL_FreeSurface(expected);
+}
+
+TEST_F(PasswordTest, InASetOfThePlayersWithoutItsLevelAPasswordLeadsIntoTheDifficultysSet)
+{
+    const CLevelSet mine = playerLevelSet("mine");
+    std::filesystem::create_directories(mine.folder);
+    std::filesystem::copy_file(dir.file("data/maps/easy/l1_map.xml"), mine.mapFile("l1"));
+    std::filesystem::copy_file(dir.file("data/maps/easy/l1_entities.xml"), mine.entitiesFile("l1"));
+    std::ofstream(mine.definitionFile("l1")) << R"(<level tiledef="tiles.xml" name="Moje l1"/>)";
+    std::ofstream(mine.levelList()) << R"(<level name="l1"/>)";
+    globals.levelSet = "mine";
+    app.startNewGameLevels();
+    EXPECT_EQ(app.level->displayName(), "Moje l1");
+
+    type(input, "grivelk");
+    pressReturn(input);
+    frames(1);
+    std::filesystem::remove_all(mine.mapsFolder);
+    EXPECT_EQ(app.currentStateName(), "HRA");
+    EXPECT_EQ(globals.levelSet, "easy");
+    EXPECT_EQ(app.levelIndex, 2);
+    EXPECT_EQ(app.level->displayName(), "Pole l1b");
 }
 
 TEST_F(PasswordTest, APasswordWhoseLevelIsNotInTheListEndsTheGameWithAMessage)
