@@ -7,6 +7,7 @@
 #include <memory>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "app/fatal.h"
 #include "app/globals.h"
@@ -149,7 +150,10 @@ struct CPlacement
 };
 
 // The game reads a negative start or interval of a generator as 0: what that does, if so.
-void checkGeneratorTimes(const TiXmlElement& generator, const std::string& where, std::vector<std::string>& faults)
+// A fault at a line of the file.
+using CLineFault = std::pair<int, std::string>;
+
+void checkGeneratorTimes(const TiXmlElement& generator, const std::string& where, std::vector<CLineFault>& faults)
 {
     const struct
     {
@@ -160,14 +164,14 @@ void checkGeneratorTimes(const TiXmlElement& generator, const std::string& where
     for (const auto& time : times) {
         const int value = leadingInt(generator.Attribute(time.attribute));
         if (value < 0)
-            faults.push_back("the generator at " + where + " has " + time.attribute + " " + std::to_string(value) +
-                             ": it counts as 0, so " + time.effect);
+            faults.emplace_back(generator.Row(), "the generator at " + where + " has " + time.attribute + " " +
+                                                     std::to_string(value) + ": it counts as 0, so " + time.effect);
     }
 }
 
 // Every name the entities file uses, read before the loader sees them (an unknown name would
 // end the program there), and the faults of the generators' times.
-std::vector<CPlacement> readPlacements(const std::string& path, std::vector<std::string>& generatorFaults)
+std::vector<CPlacement> readPlacements(const std::string& path, std::vector<CLineFault>& generatorFaults)
 {
     std::vector<CPlacement> placements;
     TiXmlDocument document;
@@ -407,10 +411,10 @@ void CLevelChecker::checkMap()
 
 void CLevelChecker::checkEntities()
 {
-    std::vector<std::string> generatorFaults;
+    std::vector<CLineFault> generatorFaults;
     const std::vector<CPlacement> placements = readPlacements(entitiesFile, generatorFaults);
-    for (const std::string& fault : generatorFaults)
-        report(entitiesFile, fault);
+    for (const CLineFault& fault : generatorFaults)
+        report(entitiesFile, fault.first, fault.second);
     const CMapEntityCollection& registry = CMapEntityCollection::instance();
     bool allKnown = true;
     for (const CPlacement& placement : placements) {

@@ -58,6 +58,14 @@ class BrokenSet(unittest.TestCase):
             "</mapEntities>", '  <entity name="PLAYER" x="100"/>\n</mapEntities>'))
         expect("l5_entities.xml", '<entity name="PLAYER" x="100"/>', re.escape("Y not found near ENTITY tag!"))
 
+        entities = root.read(folder + "l6_entities.xml")
+        generator = entities.index("<generator ")
+        start = entities.index('start="', generator)
+        entities = entities[:start] + 'start="-500"' + entities[entities.index('"', start + 7) + 1:]
+        root.write(folder + "l6_entities.xml", entities)
+        expect("l6_entities.xml", 'start="-500"',
+               re.escape("the generator at ") + r"\(.*\)" + re.escape(" has start -500: it counts as 0"))
+
         sprites = root.read("data/gfx/didudo_sprites.xml")
         start = sprites.index('<frameset name="THROW_LEFT"', sprites.index('<sprite name="CLOVEK2"'))
         end = sprites.index("</frameset>", start) + len("</frameset>")
@@ -88,7 +96,8 @@ class BrokenSet(unittest.TestCase):
         lines = self.result.stdout.splitlines()
         order = [next(i for i, text in enumerate(lines) if text.startswith(file))
                  for file in ("data/maps/broken/l1_", "data/maps/broken/l2_", "data/maps/broken/l3_",
-                              "data/maps/broken/l4_", "data/maps/broken/l5_", "data/maps/broken/levellist")]
+                              "data/maps/broken/l4_", "data/maps/broken/l5_", "data/maps/broken/l6_",
+                              "data/maps/broken/levellist")]
         self.assertEqual(order, sorted(order), self.result.stdout)
 
     def test_the_other_sets_are_not_affected_but_the_shared_sprite(self):
