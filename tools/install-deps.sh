@@ -4,7 +4,7 @@ set -e
 packages="build-essential cmake pkg-config ccache
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libtinyxml-dev libpng-dev
   libgl1-mesa-dev libgl1-mesa-dri libglx-mesa0 libx11-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick libxml2-utils
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev llvm
   python3 python3-pil python3-numpy vorbis-tools fonts-dejavu-core
   x11-utils debhelper lintian debian-policy desktop-file-utils appstream man-db groff"

@@ -208,14 +208,17 @@ int rootLine(const std::string& path, const char* rootName)
     return root ? root->Row() : 0;
 }
 
-// The lines of the level list's top-level level elements, in order.
+// The lines of the level list's level elements, in order (as readLevelList finds them).
 std::vector<int> listedLines(const std::string& path)
 {
     std::vector<int> lines;
     TiXmlDocument document;
     if (!document.LoadFile(path.c_str()))
         return lines;
-    for (const TiXmlElement* element = document.FirstChildElement("level"); element;
+    const TiXmlNode* parent = &document;
+    if (const TiXmlElement* root = document.FirstChildElement("levelList"))
+        parent = root;
+    for (const TiXmlElement* element = parent->FirstChildElement("level"); element;
          element = element->NextSiblingElement("level"))
         lines.push_back(element->Row());
     return lines;

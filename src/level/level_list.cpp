@@ -18,7 +18,12 @@ std::unique_ptr<CLevelList> readLevelList(const std::string& path)
     TiXmlDocument document;
     loadXmlFile(document, path);
     auto list = std::make_unique<CLevelList>();
-    for (const TiXmlElement* element = document.FirstChildElement("level"); element;
+    // The levels are the top-level <level> elements, or those of a <levelList> root (a
+    // well-formed document, which the schema describes).
+    const TiXmlNode* parent = &document;
+    if (const TiXmlElement* root = document.FirstChildElement("levelList"))
+        parent = root;
+    for (const TiXmlElement* element = parent->FirstChildElement("level"); element;
          element = element->NextSiblingElement("level")) {
         const char* name = element->Attribute("name");
         if (!name)

@@ -19,6 +19,6 @@ private:
     std::vector<std::string> names;
 };
 
-// Reads "levellist.xml": top-level <level name> elements in document order; a list
-// without any level ends the program.
+// Reads "levellist.xml": top-level <level name> elements in document order, or those of a
+// <levelList> root element; a list without any level ends the program.
 std::unique_ptr<CLevelList> readLevelList(const std::string& path);

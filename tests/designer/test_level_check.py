@@ -73,7 +73,7 @@ class BrokenSet(unittest.TestCase):
         cls.expected.append(("data/gfx/didudo_sprites.xml", line_of(sprites, '<sprite name="CLOVEK2"'),
                              re.escape("sprite CLOVEK2 of CLOVEK2: no frameset THROW_LEFT")))
 
-        levels = root.read(folder + "levellist.xml") + '<level name="l99"/>\n'
+        levels = root.read(folder + "levellist.xml").replace("</levelList>", '  <level name="l99"/>\n</levelList>')
         root.write(folder + "levellist.xml", levels)
         expect("levellist.xml", "l99", re.escape("the level l99 is listed, but none of its files is in " + folder))
 

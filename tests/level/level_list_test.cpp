@@ -35,6 +35,15 @@ TEST_F(LevelListFile, ListsTheTopLevelLevelsInDocumentOrder)
     EXPECT_EQ(list->indexOf(""), -1);
 }
 
+TEST_F(LevelListFile, ALevelListRootHoldsTheLevelsToo)
+{
+    auto list = readLevelList(file("<?xml version=\"1.0\"?>\n<levelList>\n  <level name=\"l2\"/>\n  <level name=\"l1\"/>\n"
+                                   "</levelList>\n"));
+    ASSERT_EQ(list->count(), 2u);
+    EXPECT_EQ(list->name(0), "l2");
+    EXPECT_EQ(list->name(1), "l1");
+}
+
 TEST_F(LevelListFile, DataErrorsEndTheProgramWithTheirMessage)
 {
     std::string path = file(R"(<level name="l1"/><level/>)");

@@ -44,4 +44,5 @@ def entities_xml(level, level_set):
 
 
 def level_list_xml(names):
-    return "".join(f'<level name="{name}"/>\n' for name in names)
+    levels = "".join(f'  <level name="{name}"/>\n' for name in names)
+    return f'<?xml version="1.0" encoding="UTF-8"?>\n<levelList>\n{levels}</levelList>\n'
