@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/globals.h"
 #include "behaviour/player_bird.h"
 #include "gfx/sprite.h"
 #include "options/options.h"
+#include "scripted_rand.h"
 #include "support/test_level.h"
 
 namespace {
@@ -31,6 +34,26 @@ protected:
         level.frames(2);
         level.remove(thing);
         level.frame();
+    }
+
+    // Puts the named parachute on the bird until `taken` holds; returns the tick of that frame.
+    Uint32 pickUp(const char* name, const std::function<bool()>& taken)
+    {
+        bird->setPosition(300, 100);
+        CMapEntity* thing = level.place(name, bird->getX(), bird->getY());
+        for (int i = 0; i < 5 && !taken(); ++i)
+            level.frame();
+        EXPECT_TRUE(taken()) << name;
+        level.remove(thing);
+        return level.clock.ticks();
+    }
+    // Runs frames until `over` holds; returns the tick of that frame.
+    Uint32 runUntil(const std::function<bool()>& over)
+    {
+        for (int i = 0; i < 400 && !over(); ++i)
+            level.frame();
+        EXPECT_TRUE(over());
+        return level.clock.ticks();
     }
 
     CGlobals& globals = CGlobals::instance();
@@ -165,6 +188,24 @@ TEST_F(PlayerBird, AFallEndsOnlyOnABlockingCellAndCostsOneLife)
     EXPECT_EQ(globals.lives, 4u);
 }
 
+TEST_F(PlayerBird, APersonsBodyFellsTheBirdToo)
+{
+    level.place("CLOVEK1", 300, 200);
+    level.frames(2);
+    EXPECT_TRUE(controller->isFalling());
+    EXPECT_EQ(bird->getSprite()->currentFramesetName(), "FALL");
+}
+
+TEST_F(PlayerBird, NothingFellsTheBirdOnceTheLevelIsOver)
+{
+    globals.levelOver = true;
+    level.place("KAMEN", 300, 200);
+    level.place("CLOVEK1", 300, 200);
+    level.frames(2);
+    EXPECT_FALSE(controller->isFalling());
+    globals.levelOver = false;
+}
+
 TEST_F(PlayerBird, AShieldBlocksAStoneAndEndsAfterThreeSeconds)
 {
     touch("PADAKSTIT");
@@ -177,6 +218,22 @@ TEST_F(PlayerBird, AShieldBlocksAStoneAndEndsAfterThreeSeconds)
     level.frame();
     EXPECT_FALSE(controller->isShielded());
     EXPECT_EQ(bird->getAlpha(), -1);
+}
+
+TEST_F(PlayerBird, GameSpeedChangesLast3000MsFromTheLatestTimedPickup)
+{
+    pickUp("PADAKSLOW", [this] { return globals.gameSpeed == 0.5f; });
+    level.clock.advance(1000);
+    const Uint32 fast = pickUp("PADAKSPEED", [this] { return globals.gameSpeed == 2.0f; });
+    EXPECT_EQ(runUntil([this] { return globals.gameSpeed != 2.0f; }) - fast, 3000u);
+    EXPECT_FLOAT_EQ(globals.gameSpeed, 1.0f);
+
+    const Uint32 shield = pickUp("PADAKSTIT", [this] { return controller->isShielded(); });
+    level.clock.advance(2000);
+    const Uint32 slow = pickUp("PADAKSLOW", [this] { return globals.gameSpeed == 0.5f; });
+    EXPECT_EQ(runUntil([this] { return !controller->isShielded(); }) - slow, 3000u);
+    EXPECT_GT(slow - shield, 2000u);
+    EXPECT_FLOAT_EQ(globals.gameSpeed, 1.0f);
 }
 
 TEST_F(PlayerBird, TheBadParachuteSwapsTheKeysAndTintsForThreeSeconds)
@@ -248,6 +305,65 @@ TEST_F(PlayerBird, AmmoThenBombCallsTheFriendlyBirdsOnce)
     EXPECT_EQ(controller->getPickupLetters(), (std::vector<std::string>{"X", "X"}));
     touch("PADAKBOMB");
     EXPECT_EQ(level.count("MSGFRIENDS"), 1);
+}
+
+TEST_F(PlayerBird, OnlyAnAmmoParachuteRightBeforeABombCallsTheFriendsAndTheHistoryKeepsEight)
+{
+    touch("PADAKBOBKY");
+    touch("PADAKGOODTIME");
+    touch("PADAKBOMB");
+    EXPECT_EQ(level.count("MSGFRIENDS"), 0);
+    EXPECT_EQ(controller->getPickupLetters(), (std::vector<std::string>{"A", "F", "N"}));
+    for (int i = 0; i < 6; ++i)
+        touch("PADAKBADTIME");
+    EXPECT_EQ(controller->getPickupLetters(),
+              (std::vector<std::string>{"F", "N", "G", "G", "G", "G", "G", "G"}));
+}
+
+TEST_F(PlayerBird, TwoCratesAtOnceAreBothRecordedButOnlyTheLaterTestedActs)
+{
+    const Uint32 lives = globals.lives;
+    CMapEntity* life = level.place("PADAKZIVOT", bird->getX(), bird->getY());
+    CMapEntity* time = level.place("PADAKGOODTIME", bird->getX(), bird->getY());
+    level.frames(2);
+    level.remove(life);
+    level.remove(time);
+    level.frame();
+    EXPECT_EQ(controller->getPickupLetters(), (std::vector<std::string>{"D", "F"}));
+    EXPECT_EQ(globals.lives, lives);
+    EXPECT_EQ(level.count("MSGPLUSLIVES"), 0);
+    EXPECT_EQ(level.count("MSGPLUSTIME"), 1);
+}
+
+TEST_F(PlayerBird, TheLevelCrateWinsAndTheSecretDrawsAnEffect)
+{
+    touch("PADAKLEVEL");
+    EXPECT_TRUE(globals.levelOver);
+    EXPECT_TRUE(globals.levelWon);
+    globals.levelOver = globals.levelWon = false;
+
+    const float speed = globals.birdSpeed;
+    scriptRand({8});  // the wing's effect
+    touch("PADAKSECRET");
+    EXPECT_EQ(scriptedRandLeft(), 0);
+    EXPECT_FLOAT_EQ(globals.birdSpeed, speed + 0.15f);
+    EXPECT_EQ(level.count("MSGPLUSSPEED"), 1);
+    scriptRand({15});  // rand() % 10: the level's effect
+    touch("PADAKSECRET");
+    EXPECT_TRUE(globals.levelWon);
+    EXPECT_EQ(controller->getPickupLetters().back(), "B");
+    globals.levelOver = globals.levelWon = false;
+}
+
+TEST_F(PlayerBird, TheAvalancheDropsThirtyFiveBallsFromAboveTheScreen)
+{
+    touch("PADAKLAVINA");
+    ASSERT_EQ(level.count("KOULE"), 35);
+    for (int i = 0; i < 35; ++i) {
+        const CMapEntity* ball = level.find("KOULE", i);
+        EXPECT_TRUE(ball->getX() >= 0 && ball->getX() < 620 && ball->getY() < 6)
+            << ball->getX() << ", " << ball->getY();
+    }
 }
 
 TEST_F(PlayerBird, TimePowerUpsMoveTheLevelClock)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -8,6 +9,7 @@
 #include "app/globals.h"
 #include "behaviour/power_ups.h"
 #include "gfx/sprite.h"
+#include "scripted_rand.h"
 #include "support/test_level.h"
 
 namespace {
@@ -65,6 +67,49 @@ TEST_F(PowerUps, AmmunitionComesOnlyWhenTheBirdHasNoneAndLivesComeTheLikelierThe
         drop(1);
         EXPECT_FLOAT_EQ(dispenser.weightOf(2), weights[i]) << lives[i];
     }
+}
+
+// Draws are scripted: an index (rand() % 14), a threshold ((rand() % 90 + 10) / 100), the x,
+// the next period.
+TEST_F(PowerUps, DrawsAcceptAWeightEqualToTheThresholdInSinglePrecisionAndKeepTheirRanges)
+{
+    globals.lives = 2;  // the extra life weighs 0.75
+    globals.ammo = 5;   // ammunition weighs 0
+    scriptRand({4999});
+    CPadakDispenser scripted;  // first drop after 9999 ms
+    ASSERT_EQ(scriptedRandLeft(), 0);
+    scripted.setLevel(&level.collection);
+    scripted.update();
+    auto dropAfter = [&](Uint32 ms, std::initializer_list<int> draws) -> CMapEntity* {
+        const size_t before = level.collection.size();
+        scriptRand(draws);
+        level.clock.advance(ms - 1);
+        scripted.update();
+        EXPECT_EQ(level.collection.size(), before) << "dropped before " << ms << " ms";
+        level.clock.advance(1);
+        scripted.update();
+        EXPECT_EQ(scriptedRandLeft(), 0);
+        return level.collection.size() == before + 1 ? level.collection.at(before) : nullptr;
+    };
+
+    CMapEntity* shield = dropAfter(9999, {1, 13, 599, 7999});  // 0.23 >= 0.23, x 599, then 14499 ms
+    ASSERT_NE(shield, nullptr);
+    EXPECT_EQ(shield->getName(), "PADAKSTIT");
+    EXPECT_FLOAT_EQ(shield->getX(), 599);
+    EXPECT_FLOAT_EQ(shield->getY(), -100);
+
+    CMapEntity* level13 = dropAfter(14499, {8, 3, 600, 8000});  // 0.13 >= 0.13, x 0, then 6500 ms
+    ASSERT_NE(level13, nullptr);
+    EXPECT_EQ(level13->getName(), "PADAKLEVEL");
+    EXPECT_FLOAT_EQ(level13->getX(), 0);
+
+    // 0.23 refuses 0.24 and ammunition refuses 0.10; the extra life takes 0.75.
+    CMapEntity* life = dropAfter(6500, {1, 14, 0, 0, 2, 65, 0, 0});
+    ASSERT_NE(life, nullptr);
+    EXPECT_EQ(life->getName(), "PADAKZIVOT");
+    CMapEntity* noLife = dropAfter(6500, {2, 66, 13, 13, 0, 0});  // 0.75 refuses 0.76
+    ASSERT_NE(noLife, nullptr);
+    EXPECT_EQ(noLife->getName(), "PADAKBAD");
 }
 
 TEST_F(PowerUps, ParachutesFallFromAboveTheScreenButNotOnceTheLevelIsOver)

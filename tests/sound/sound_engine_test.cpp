@@ -2,21 +2,29 @@
 
 #include <SDL_mixer.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
+#include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/application.h"
+#include "app/clock.h"
+#include "app/globals.h"
+#include "app/stav_hry.h"
 #include "options/options.h"
 #include "sound/sound_engine.h"
 #include "support/test_support.h"
 
 namespace {
 
-// A short 16-bit mono WAV file of a quiet tone, enough for the mixer to load and play.
-std::string toneWav()
+// A short 16-bit mono WAV file of a quiet tone (half a second unless told otherwise), enough for the mixer to load and play.
+std::string toneWav(int samples = 22050)
 {
-    const int samples = 22050;
     std::vector<int16_t> data(samples);
     for (int i = 0; i < samples; ++i)
         data[i] = static_cast<int16_t>((i % 50) * 100);
@@ -153,6 +161,92 @@ TEST(SoundWithoutDevice, TheGamePlaysOnInSilence)
             std::exit(silentEntries ? 0 : 3);
         },
         ::testing::ExitedWithCode(0), "zepo: no audio device .*: the game plays without sound");
+}
+
+TEST_F(SoundEngineTest, EachGameEffectPlaysItsOwnFile)
+{
+    const std::pair<const char*, const char*> effects[] = {
+        {"LETS GO", "uvod2.wav"},      {"ZASAH1", "zasah.wav"},         {"KATAPULT", "katapult.wav"},
+        {"NADAVANI1", "nadavani1.wav"}, {"NADAVANI2", "nadavani2.wav"}, {"NADAVANI3", "nadavani3.wav"},
+        {"SMICH", "smich.wav"},        {"VITR", "vitr.wav"},            {"ROCK", "bird_rock1.wav"},
+        {"TICK1", "bird_tick1.wav"},   {"TICK2", "bird_tick2.wav"},     {"BONUS", "bird_bonus2.wav"}};
+    std::vector<Uint32> lengths;
+    int samples = 1000;
+    for (const auto& [name, file] : effects) {
+        Mix_Chunk* alone = Mix_LoadWAV(dir.write(std::string("data/sfx/") + file, toneWav(samples += 500)).c_str());
+        ASSERT_NE(alone, nullptr) << file;
+        lengths.push_back(alone->alen);
+        Mix_FreeChunk(alone);
+    }
+    CSoundEngine& engine = CSoundEngine::instance();
+    {
+        ScopedChdir inGame(dir.path());
+        engine.registerGameSounds();
+    }
+    for (size_t i = 0; i < std::size(effects); ++i) {
+        engine.playSound(effects[i].first);
+        ASSERT_EQ(Mix_Playing(-1), 1) << effects[i].first;
+        for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
+            if (Mix_Playing(channel))
+                EXPECT_EQ(Mix_GetChunk(channel)->alen, lengths[i]) << effects[i].first << " plays another file";
+        engine.stopAllSounds();
+    }
+}
+
+TEST_F(SoundEngineTest, TheWindHowlsWhenItsNewStrengthPassesOneAndAHalfEitherWay)
+{
+    CSoundEngine& engine = CSoundEngine::instance();
+    engine.addSound(dir.write("gust.wav", toneWav()), "VITR");
+    CGlobals& globals = CGlobals::instance();
+    CVirtualClock clock{5000};
+    CScopedClock installed{&clock};
+    const int maxWind = globals.maxWind;
+    globals.maxWind = 40;  // -2.0 .. 1.9
+    std::srand(11);
+    globals.windTimer->expired();
+    std::set<int> howled, quiet;
+    for (int i = 0; i < 2000; ++i) {
+        clock.advance(5000);
+        globals.stepWind();
+        const int tenths = static_cast<int>(std::lround(globals.wind * 10));
+        (Mix_Playing(-1) > 0 ? howled : quiet).insert(tenths);
+        engine.stopAllSounds();
+    }
+    globals.maxWind = maxWind;
+    globals.wind = 0;
+    EXPECT_EQ(howled, (std::set<int>{-20, -19, -18, -17, -16, 16, 17, 18, 19}));
+    EXPECT_EQ(quiet.size(), 31u);
+    EXPECT_EQ(*quiet.begin(), -15);
+    EXPECT_EQ(*quiet.rbegin(), 15);
+}
+
+
+// A state that does nothing: enough for the application to switch to it.
+class CQuietState : public CStavHry
+{
+public:
+    explicit CQuietState(const std::string& stateName) : CStavHry(stateName) {}
+    void enter(CApplication*) override { activate(); }
+    void frame() override {}
+    void leave() override { deactivate(); }
+};
+
+TEST_F(SoundEngineTest, SwitchingStatesCutsOffEveryEffect)
+{
+    CSoundEngine& engine = CSoundEngine::instance();
+    const std::string file = dir.write("long.wav", toneWav(220500));
+    for (int i = 0; i < 3; ++i)
+        engine.addSound(file, "LONG");
+    CApplication app;
+    app.addState(std::make_unique<CQuietState>("HRA"));
+    app.addState(std::make_unique<CQuietState>("PAUZA"));
+    engine.playSound("LONG");
+    ASSERT_EQ(Mix_Playing(-1), 3);
+    app.switchTo("PAUZA");
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    engine.playSound("LONG");
+    app.switchTo("PAUZA");  // even to the state it is in
+    EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
 }
