@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/input.h"
+#include "app/paths.h"
 #include "app/window_events.h"
 #include "gfx/video.h"
 #include "options/options.h"
@@ -90,15 +91,15 @@ TEST_F(WindowEvents, AltEnterSwitchesFullScreenSavesItAndIsNotPassedOn)
 
     EXPECT_TRUE(glSDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
     EXPECT_TRUE(CVideoOptions::instance().getFullscreen());
-    EXPECT_EQ(readFile("video.cfg"), videoOptionsText(CVideoOptions::instance()));
-    EXPECT_EQ(readFile("video.cfg").substr(0, 13), "FULLSCREEN 1\n");
+    EXPECT_EQ(readFile(playerConfigFile("video.cfg")), videoOptionsText(CVideoOptions::instance()));
+    EXPECT_EQ(readFile(playerConfigFile("video.cfg")).substr(0, 13), "FULLSCREEN 1\n");
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
 
     push(key(SDL_KEYDOWN, SDLK_KP_ENTER, KMOD_RALT));
     EXPECT_EQ(pollEvent(&event), 0);
     EXPECT_FALSE(glSDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
     EXPECT_EQ(SDL_GetVideoSurface()->w, 1280);
-    EXPECT_EQ(readFile("video.cfg").substr(0, 13), "FULLSCREEN 0\n");
+    EXPECT_EQ(readFile(playerConfigFile("video.cfg")).substr(0, 13), "FULLSCREEN 0\n");
 }
 
 TEST_F(WindowEvents, ThePointerIsHiddenFromTheFirstModeSetOn)
