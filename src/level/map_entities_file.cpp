@@ -4,6 +4,8 @@
 // interval or start counts as 0.
 #include <tinyxml.h>
 
+#include <algorithm>
+
 #include "app/fatal.h"
 #include "app/xml_file.h"
 #include "app/logger.h"
@@ -20,6 +22,14 @@ const char* required(const TiXmlElement* element, const char* attribute, const c
     if (!value)
         fatalErrorAt(path, element->Row(), missing);
     return value;
+}
+
+// A place far off the screen is as good as any other off-screen place: positions are kept
+// within what the drawing can still take (SDL's 16-bit rectangles), so no conversion of a
+// position overflows.
+int position(const char* text)
+{
+    return std::clamp(leadingInt(text), -30000, 30000);
 }
 
 // An entity name the registry does not know is reported with the file that names it.
@@ -51,14 +61,14 @@ void CMapEntitiesCollection::loadEntities(const std::string& path)
         const char* x = required(element, "x", "X not found near ENTITY tag!", path);
         const char* y = required(element, "y", "Y not found near ENTITY tag!", path);
         std::unique_ptr<CMapEntity> entity = create(registry, name, element, path);
-        entity->setPosition(static_cast<float>(leadingInt(x)), static_cast<float>(leadingInt(y)));
+        entity->setPosition(static_cast<float>(position(x)), static_cast<float>(position(y)));
         add(std::move(entity));
     }
 
     for (const TiXmlElement* element = root->FirstChildElement("generator"); element;
          element = element->NextSiblingElement("generator")) {
-        int x = leadingInt(required(element, "x", "X not found near GENERATOR tag!", path));
-        int y = leadingInt(required(element, "y", "Y not found near GENERATOR tag!", path));
+        int x = position(required(element, "x", "X not found near GENERATOR tag!", path));
+        int y = position(required(element, "y", "Y not found near GENERATOR tag!", path));
         Uint32 interval = leadingCount(required(element, "interval", "INTERVAL not found near GENERATOR tag!", path));
         Uint32 start = leadingCount(required(element, "start", "START not found near GENERATOR tag!", path));
         auto generator = std::make_unique<CMapGenerator>(x, y, interval, start);

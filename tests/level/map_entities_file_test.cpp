@@ -74,6 +74,29 @@ TEST_F(MapEntitiesFile, GeneratorsReleaseLastFirstAfterStartThenEveryInterval)
     EXPECT_EQ(released, (std::vector<std::string>{"PIG", "DOG", "CAT"}));
 }
 
+// Positions beyond any screen are kept within the 16-bit range the drawing takes, so that no
+// conversion of them overflows when the entity is drawn.
+TEST_F(MapEntitiesFile, FarAwayPositionsStayWithinWhatTheDrawingTakes)
+{
+    CMapEntitiesCollection_Game level;
+    level.loadEntities(file(R"(<mapEntities>
+        <generator x="99999999999" y="-70000" interval="0" start="0"><generatorentity name="DOG"/></generator>
+        <entity name="CLOVEK1" x="2147483647" y="-2147483648"/>
+        <entity name="CLOVEK1" x="-640" y="30000"/>
+      </mapEntities>)"));
+    ASSERT_EQ(level.size(), 2u);
+    EXPECT_FLOAT_EQ(level.at(0)->getX(), 30000);
+    EXPECT_FLOAT_EQ(level.at(0)->getY(), -30000);
+    EXPECT_FLOAT_EQ(level.at(1)->getX(), -640);
+    EXPECT_FLOAT_EQ(level.at(1)->getY(), 30000);
+    level.spawnFromGenerators();
+    level.spawnFromGenerators();
+    ASSERT_EQ(level.size(), 3u);
+    EXPECT_FLOAT_EQ(level.at(2)->getX(), 30000);
+    EXPECT_FLOAT_EQ(level.at(2)->getY(), -30000);
+    level.drawAll(SDL_GetVideoSurface());
+}
+
 TEST_F(MapEntitiesFile, StartZeroAndIntervalZero)
 {
     auto& registry = CMapEntityCollection::instance();
