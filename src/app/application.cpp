@@ -107,6 +107,10 @@ void CApplication::initialise()
     highScores.load(playerDataFile("top10.bin"));
     if (demo)
         demo->takeSettings(highScores);
+    for (const CPlayerFile* file : {&CControlOptions::instance().file(), &CAudioOptions::instance().file(),
+                                    &CVideoOptions::instance().file(), &highScores.file()})
+        messageLine.show(file->readNote());
+    glSDL_SetScreenOverlay([this](SDL_Surface* screen) { messageLine.draw(screen, *smallFont); });
 
     CPasswordList& passwords = CPasswordList::instance();
     passwords.add("l6", "plumb");
@@ -225,6 +229,7 @@ void CApplication::shutdown()
     fpsTimer.reset();
     level.reset();
     levelList.reset();
+    glSDL_SetScreenOverlay(nullptr);
     largeFont.reset();
     smallFont.reset();
     setSpriteCollection(nullptr);

@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "app/gamepad.h"
+#include "app/message_line.h"
 #include "app/stav_hry.h"
 #include "app/timer.h"
 #include "demo/demo_sdl_sources.h"
@@ -74,6 +75,9 @@ public:
     std::vector<std::unique_ptr<CStavHry>> states;
     Uint32 frameCounter = 0;
     CStavHry* currentState = nullptr;
+
+    // The short line shown over every state (a player file not read or not saved...).
+    CMessageLine messageLine;
 
     // The program-wide sprite collection "kolekce".
     std::unique_ptr<CSpriteCollection> sprites;

@@ -1,7 +1,6 @@
 #include "frontend/high_score_table.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -9,30 +8,6 @@
 #include "options/option_file.h"
 
 namespace {
-
-// Reads a file front to back and never past its end: a read that cannot be satisfied in full
-// fails, and so does every read after it.
-class CBoundedReader
-{
-public:
-    explicit CBoundedReader(std::FILE* source) : file(source) {}
-    bool read(unsigned char* target, size_t size)
-    {
-        if (failed)
-            return false;
-        size_t got = std::fread(target, 1, size, file);
-        failed = got != size;
-        lastShort = failed && got > 0;
-        return !failed;
-    }
-    // The last failed read got some bytes, but not all it asked for.
-    bool endedInside() const { return lastShort; }
-
-private:
-    std::FILE* file;
-    bool failed = false;
-    bool lastShort = false;
-};
 
 Uint32 littleEndian(const unsigned char* bytes)
 {
@@ -52,46 +27,62 @@ void report(const std::string& path, const std::string& message)
     std::fprintf(stderr, "zepo: %s: %s\n", path.c_str(), message.c_str());
 }
 
+// A name a player can have typed: the characters the name entry takes.
+bool typedName(const std::string& name)
+{
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        const unsigned char code = static_cast<unsigned char>(c);
+        return code >= 32 && code < 128;
+    });
+}
+
 }
 
 void CHighScoreTable::load(const std::string& path)
 {
     entries.clear();
     ++changes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
+    playerFile = CPlayerFile(path);
+    std::string bytes;
+    if (!playerFile.read(bytes)) {
         // Only a file that is not there is made anew (not while a replay keeps the player's
         // files): one that exists but cannot be read keeps its contents.
-        if (errno == ENOENT) {
-            writeOptionFile(path, "");
-        } else {
-            report(path, std::string("cannot read the high scores: ") + std::strerror(errno));
-        }
+        if (playerFile.state() == CPlayerFile::EState::Missing && !playerFilesKeptAsTheyAre())
+            replaceFile(path, "");
         return;
     }
-    CBoundedReader reader(file);
-    unsigned char countBytes[4];
-    if (!reader.read(countBytes, sizeof countBytes)) {
-        if (reader.endedInside())
-            report(path, "the file is too short to hold a record count; the table starts empty");
-        std::fclose(file);
+    if (bytes.empty())
+        return;
+    if (bytes.size() < 4) {
+        playerFile.markDamaged("it is too short to hold a record count");
         return;
     }
-    const Uint32 declared = littleEndian(countBytes);
-    unsigned char record[recordSize];
-    for (Uint32 i = 0; i < declared; ++i) {
-        if (!reader.read(record, recordSize)) {
-            report(path, "the file holds " + std::to_string(i) + " complete records of the " +
-                             std::to_string(declared) + " it announces; the rest is ignored");
-            break;
-        }
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const Uint32 declared = littleEndian(data);
+    const size_t complete = (bytes.size() - 4) / recordSize;
+    const size_t records = std::min<size_t>(declared, complete);
+    if (records < declared)
+        report(path, "the file holds " + std::to_string(records) + " complete records of the " +
+                         std::to_string(declared) + " it announces; the rest is ignored");
+    for (size_t i = 0; i < records; ++i) {
+        const unsigned char* record = data + 4 + i * recordSize;
         CHighScoreEntry entry;
         const char* name = reinterpret_cast<const char*>(record);
         entry.name.assign(name, strnlen(name, nameFieldSize - 1));
         entry.score = littleEndian(record + nameFieldSize);
+        if (!typedName(entry.name)) {
+            entries.clear();
+            playerFile.markDamaged("record " + std::to_string(i + 1) + " holds no name a player can type");
+            return;
+        }
         entries.push_back(entry);
     }
-    std::fclose(file);
+    if (entries.size() > maxEntries) {
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const CHighScoreEntry& a, const CHighScoreEntry& b) { return a.score > b.score; });
+        entries.resize(maxEntries);
+        report(path, "the file holds " + std::to_string(records) + " records; the best ten are kept");
+    }
 }
 
 std::string highScoreFileBytes(const CHighScoreTable& table)
@@ -108,12 +99,11 @@ std::string highScoreFileBytes(const CHighScoreTable& table)
     return bytes;
 }
 
-bool CHighScoreTable::save(const std::string& path) const
+bool CHighScoreTable::save(const std::string& path)
 {
-    if (writeOptionFile(path, highScoreFileBytes(*this)))
-        return true;
-    report(path, "cannot write the high scores");
-    return false;
+    if (playerFile.path() != path)
+        playerFile = CPlayerFile(path);
+    return playerFile.write(highScoreFileBytes(*this));
 }
 
 bool CHighScoreTable::qualifies(Uint32 score) const

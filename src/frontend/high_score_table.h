@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "options/player_file.h"
+
 // One line of the top-ten table; in "top10.bin" a record of 56 bytes: the name in a 52-byte
 // NUL-terminated field, then the score as an unsigned 32-bit little-endian number.
 struct CHighScoreEntry
@@ -24,11 +26,15 @@ public:
 
     // Empties the table and reads the file. A missing file is created empty. A file that ends
     // inside a record, or holds fewer records than its count says, yields its complete records
-    // and a message on standard error; nothing past the file's end is ever read.
+    // and a message on standard error; nothing past the file's end is ever read. More than ten
+    // records give the best ten. A file that cannot be read, or whose records hold names no
+    // player can type, leaves the table empty and is not written over (see CPlayerFile).
     void load(const std::string& path);
     // Writes the count and the records through a temporary file renamed over the target; false
     // (with a message on standard error) when the file could not be written.
-    bool save(const std::string& path) const;
+    bool save(const std::string& path);
+    // The file read by load, and what became of it.
+    const CPlayerFile& file() const { return playerFile; }
 
     // True when a game with this score enters the table.
     bool qualifies(Uint32 score) const;
@@ -43,6 +49,7 @@ public:
 private:
     std::vector<CHighScoreEntry> entries;
     unsigned changes = 0;
+    CPlayerFile playerFile;
 };
 
 // The bytes of "top10.bin" for the table.

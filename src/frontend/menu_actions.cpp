@@ -14,6 +14,13 @@ void showMenu(const char* menuName)
     CGlobals::instance().menuName = menuName;
 }
 
+// A save that failed (the reason is on standard error) is said on screen too; the values stay.
+void noteFailedSave(CApplication& application, bool saved, const CPlayerFile& file)
+{
+    if (!saved)
+        application.messageLine.show(file.saveNote());
+}
+
 }
 
 void CMenuNewGame::activate()
@@ -81,7 +88,8 @@ CMenuAudioOK::CMenuAudioOK(const std::string& caption) : CMenuPolozka(caption)
 
 void CMenuAudioOK::activate()
 {
-    CAudioOptions::instance().save();
+    CAudioOptions& options = CAudioOptions::instance();
+    noteFailedSave(app(), options.save(), options.file());
     showMenu("optionsMenu");
 }
 
@@ -92,7 +100,8 @@ CMenuVideoOK::CMenuVideoOK(const std::string& caption) : CMenuPolozka(caption)
 
 void CMenuVideoOK::activate()
 {
-    CVideoOptions::instance().save();
+    CVideoOptions& options = CVideoOptions::instance();
+    noteFailedSave(app(), options.save(), options.file());
     setVideoMode();
     showMenu("optionsMenu");
 }
@@ -104,7 +113,8 @@ CMenuControlsOK::CMenuControlsOK(const std::string& caption) : CMenuPolozka(capt
 
 void CMenuControlsOK::activate()
 {
-    CControlOptions::instance().save(playerConfigFile("controls.cfg"));
+    CControlOptions& options = CControlOptions::instance();
+    noteFailedSave(app(), options.save(playerConfigFile("controls.cfg")), options.file());
     showMenu("optionsMenu");
 }
 
@@ -159,7 +169,8 @@ void CMenuShowHints::activate()
     globals.hints = !globals.hints;
     value = globals.hints;
     rebuildLabel();
-    CVideoOptions::instance().save();
+    CVideoOptions& options = CVideoOptions::instance();
+    noteFailedSave(app(), options.save(), options.file());
 }
 
 CMenuObtiznost::CMenuObtiznost(const std::string& caption) : CMenuPrepinaciPolozka2(caption)
@@ -176,7 +187,8 @@ void CMenuObtiznost::activate()
         return;
     CMenuPrepinaciPolozka2::activate();
     CGlobals::instance().setDifficulty(static_cast<Uint32>(choices[current].first));
-    CVideoOptions::instance().save();
+    CVideoOptions& options = CVideoOptions::instance();
+    noteFailedSave(app(), options.save(), options.file());
 }
 
 void CMenuObtiznost::refresh()

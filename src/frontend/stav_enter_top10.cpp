@@ -72,7 +72,8 @@ void CStavHry_EnterTop10::handleEvents()
 void CStavHry_EnterTop10::finish()
 {
     app->highScores.insert(name, CGlobals::instance().totalScore);
-    app->highScores.save(playerDataFile("top10.bin"));
+    if (!app->highScores.save(playerDataFile("top10.bin")))
+        app->messageLine.show(app->highScores.file().saveNote());
     endGameplay(*app);
     app->switchTo("INTRO");
 }

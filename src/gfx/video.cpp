@@ -42,6 +42,7 @@ struct DesktopSize
     int height = 0;
 };
 DesktopSize desktop;
+std::function<void(SDL_Surface*)> screenOverlay;
 
 bool isGlScreen(const SDL_Surface* surface)
 {
@@ -176,6 +177,8 @@ SDL_Surface* glSDL_GetVideoSurface()
 
 int glSDL_Flip(SDL_Surface* screen)
 {
+    if (screenOverlay)
+        screenOverlay(screen);
     if (isPlainScreen(screen))
         return plainScreen->show();
     if (!isGlScreen(screen))
@@ -186,6 +189,8 @@ int glSDL_Flip(SDL_Surface* screen)
 
 void glSDL_UpdateRects(SDL_Surface* screen, int count, SDL_Rect* rects)
 {
+    if (screenOverlay)
+        screenOverlay(screen);
     if (isGlScreen(screen))
         glScreen->swap();
     else if (isPlainScreen(screen))
@@ -394,8 +399,14 @@ SDL_Surface* glSDL_IMG_Load(const char* file)
     return IMG_Load(file);
 }
 
+void glSDL_SetScreenOverlay(std::function<void(SDL_Surface* screen)> overlay)
+{
+    screenOverlay = std::move(overlay);
+}
+
 void glSDL_Quit()
 {
+    screenOverlay = nullptr;
     closeGlScreen();
     plainScreen.reset();
     if (textureTable) {

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <functional>
+
 // The rendering layer: SDL 1.2's video operations with the same arguments and results.
 // A video mode requested with GLSDL_OPENGL becomes an OpenGL window; every blit onto the screen
 // is then drawn as textured quads from textures made of the source surfaces. Without the flag
@@ -55,6 +57,10 @@ bool glSDL_DrawTinted(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* ta
 SDL_Surface* glSDL_LoadBMP(const char* file);
 int glSDL_SaveBMP(SDL_Surface* surface, const char* file);
 SDL_Surface* glSDL_IMG_Load(const char* file);
+
+// Something drawn onto the screen by every flip just before the frame is shown (the
+// application's message line); an empty function for nothing.
+void glSDL_SetScreenOverlay(std::function<void(SDL_Surface* screen)> overlay);
 
 // Closes the screen (reporting the texture table entries still in use), the video subsystem and
 // SDL (the program's exit handler).

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -39,14 +40,33 @@ void keepPlayerFiles(bool keep)
     playerFilesKept = keep;
 }
 
-void readOptionFile(const std::string& path,
-                    const std::function<void(const std::string& keyword, int value)>& apply)
+bool playerFilesKeptAsTheyAre()
 {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file)
+    return playerFilesKept;
+}
+
+void readOptionFile(CPlayerFile& file, const std::function<void(const std::string& keyword, int value)>& apply)
+{
+    std::string text;
+    if (!file.read(text))
         return;
-    char line[4096];
-    while (std::fgets(line, sizeof line, file)) {
+    const auto junk = std::find_if(text.begin(), text.end(), [](char c) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        return (byte < 32 && c != '\t' && c != '\n' && c != '\r') || byte == 127;
+    });
+    if (junk != text.end()) {
+        file.markDamaged("it holds a control character at byte " + std::to_string(junk - text.begin()));
+        return;
+    }
+    // Lines are taken as fgets takes them into a 4096-byte buffer: a longer line in pieces.
+    const size_t pieceLength = 4095;
+    for (size_t at = 0; at < text.size();) {
+        const size_t lineEnd = text.find('\n', at);
+        const size_t length = std::min(pieceLength, (lineEnd == std::string::npos ? text.size() : lineEnd + 1) - at);
+        char line[4096];
+        std::memcpy(line, text.data() + at, length);
+        line[length] = '\0';
+        at += length;
         char tokenBuffer[4096];
         std::memcpy(tokenBuffer, line, sizeof tokenBuffer);
         const char* token = std::strtok(tokenBuffer, " ");
@@ -57,12 +77,6 @@ void readOptionFile(const std::string& path,
         std::sscanf(line, "%4095s %i", keyword, &value);
         apply(token, value);
     }
-    std::fclose(file);
-}
-
-bool writeOptionFile(const std::string& path, const std::string& contents)
-{
-    return playerFilesKept || (makeFolderFor(path) && replaceFile(path, contents));
 }
 
 bool replaceFile(const std::string& path, const std::string& contents)
@@ -71,14 +85,23 @@ bool replaceFile(const std::string& path, const std::string& contents)
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
         return false;
-    bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-    written = std::fflush(file) == 0 && written;
-    written = syncToDisk(fileno(file)) && written;
-    written = std::fclose(file) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
+    int error = 0;
+    const auto check = [&error](bool done) {
+        if (!done && error == 0)
+            error = errno != 0 ? errno : EIO;
+    };
+    errno = 0;
+    check(std::fwrite(contents.data(), 1, contents.size(), file) == contents.size());
+    check(std::fflush(file) == 0);
+    check(syncToDisk(fileno(file)));
+    check(std::fclose(file) == 0);
+    if (error == 0)
+        check(std::rename(temporary.c_str(), path.c_str()) == 0);
+    if (error == 0) {
+        syncFolderOf(path);
+        return true;
     }
-    syncFolderOf(path);
-    return true;
+    std::remove(temporary.c_str());
+    errno = error;
+    return false;
 }

@@ -11,6 +11,14 @@ namespace {
 const char* const audioFile = "audio.cfg";
 const char* const videoFile = "video.cfg";
 
+// The player file kept for a path: the one read from it, or a fresh one for another path.
+CPlayerFile& fileAt(CPlayerFile& file, const std::string& path)
+{
+    if (file.path() != path)
+        file = CPlayerFile(path);
+    return file;
+}
+
 std::string line(const char* keyword, long value)
 {
     return std::string(keyword) + " " + std::to_string(value);
@@ -20,7 +28,8 @@ std::string line(const char* keyword, long value)
 
 void CAudioOptions::load()
 {
-    readOptionFile(playerConfigFile(audioFile), [this](const std::string& keyword, int value) {
+    playerFile = CPlayerFile(playerConfigFile(audioFile));
+    readOptionFile(playerFile, [this](const std::string& keyword, int value) {
         if (keyword == "SOUND")
             sound = value != 0;
         else if (keyword == "MUSIC")
@@ -28,14 +37,15 @@ void CAudioOptions::load()
     });
 }
 
-bool CAudioOptions::save() const
+bool CAudioOptions::save()
 {
-    return writeOptionFile(playerConfigFile(audioFile), audioOptionsText(*this));
+    return fileAt(playerFile, playerConfigFile(audioFile)).write(audioOptionsText(*this));
 }
 
 void CVideoOptions::load()
 {
-    readOptionFile(playerConfigFile(videoFile), [this](const std::string& keyword, int value) {
+    playerFile = CPlayerFile(playerConfigFile(videoFile));
+    readOptionFile(playerFile, [this](const std::string& keyword, int value) {
         if (keyword == "FULLSCREEN")
             fullscreen = value != 0;
         else if (keyword == "DIF")
@@ -45,14 +55,15 @@ void CVideoOptions::load()
     });
 }
 
-bool CVideoOptions::save() const
+bool CVideoOptions::save()
 {
-    return writeOptionFile(playerConfigFile(videoFile), videoOptionsText(*this));
+    return fileAt(playerFile, playerConfigFile(videoFile)).write(videoOptionsText(*this));
 }
 
 void CControlOptions::load(const std::string& path)
 {
-    readOptionFile(path, [this](const std::string& keyword, int value) {
+    playerFile = CPlayerFile(path);
+    readOptionFile(playerFile, [this](const std::string& keyword, int value) {
         Uint16 key = static_cast<Uint16>(value);
         if (keyword == "LEFT")
             left = key;
@@ -67,9 +78,9 @@ void CControlOptions::load(const std::string& path)
     });
 }
 
-bool CControlOptions::save(const std::string& path) const
+bool CControlOptions::save(const std::string& path)
 {
-    return writeOptionFile(path, controlOptionsText(*this));
+    return fileAt(playerFile, path).write(controlOptionsText(*this));
 }
 
 std::string audioOptionsText(const CAudioOptions& options)

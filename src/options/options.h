@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/singleton.h"
+#include "options/player_file.h"
 
 // Sound effects and music switches, kept in "audio.cfg" of the player's config folder.
 class CAudioOptions : public Singleton<CAudioOptions>
@@ -12,7 +13,9 @@ class CAudioOptions : public Singleton<CAudioOptions>
 public:
     ~CAudioOptions() override = default;
     void load();
-    bool save() const;
+    // False when the file was not written (said on standard error; saveNote gives the line).
+    bool save();
+    const CPlayerFile& file() const { return playerFile; }
 
     bool getSound() const { return sound; }
     void setSound(bool on) { sound = on; }
@@ -22,6 +25,7 @@ public:
 private:
     bool sound = true;
     bool music = true;
+    CPlayerFile playerFile;
 };
 
 // The full-screen switch, kept in "video.cfg" of the player's config folder together with the difficulty and the hints switch
@@ -31,13 +35,15 @@ class CVideoOptions : public Singleton<CVideoOptions>
 public:
     ~CVideoOptions() override = default;
     void load();
-    bool save() const;
+    bool save();
+    const CPlayerFile& file() const { return playerFile; }
 
     bool getFullscreen() const { return fullscreen; }
     void setFullscreen(bool on) { fullscreen = on; }
 
 private:
     bool fullscreen = false;
+    CPlayerFile playerFile;
 };
 
 // The five game keys, kept in "controls.cfg".
@@ -46,13 +52,17 @@ class CControlOptions : public Singleton<CControlOptions>
 public:
     ~CControlOptions() override = default;
     void load(const std::string& path);
-    bool save(const std::string& path) const;
+    bool save(const std::string& path);
+    const CPlayerFile& file() const { return playerFile; }
 
     Uint16 up = SDLK_w;
     Uint16 down = SDLK_s;
     Uint16 left = SDLK_a;
     Uint16 right = SDLK_d;
     Uint16 shoot = SDLK_SPACE;
+
+private:
+    CPlayerFile playerFile;
 };
 
 // The file contents exactly as they are written (tests compare them byte for byte).

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <string>
 
 #include "frontend/high_score_table.h"
@@ -152,7 +154,88 @@ TEST(HighScoreTable, AFileThatCannotBeWrittenIsReported)
     CHighScoreTable table = tableOf({5});
     dir.write("a-file", "");
     EXPECT_FALSE(table.save(dir.file("a-file/top10.bin")));
-    EXPECT_TRUE(log.contains(dir.file("a-file/top10.bin") + ": cannot write the high scores"));
+    EXPECT_EQ(log.countPrefix(dir.file("a-file/top10.bin") + ": cannot be saved ("), 1);
+    EXPECT_EQ(table.file().saveNote(), "top10.bin nelze ulozit: chyba zapisu");
+}
+
+TEST(HighScoreTable, MoreThanTenRecordsAreReadAsTheBestTenAndSavedAsTen)
+{
+    TempDir dir;
+    const Uint32 scores[] = {50, 900, 10, 700, 300, 1000, 20, 800, 400, 600, 500};
+    std::string bytes = littleEndian(11);
+    for (Uint32 score : scores)
+        bytes += record("s" + std::to_string(score), score);
+    const std::string path = dir.write("top10.bin", bytes);
+    CHighScoreTable table;
+    table.load(path);
+    ASSERT_EQ(table.count(), 10u);
+    EXPECT_EQ(table.entry(0).score, 1000u);
+    EXPECT_EQ(table.entry(0).name, "s1000");
+    EXPECT_EQ(table.entry(9).score, 20u);  // 10 is the one left out
+    EXPECT_EQ(table.file().state(), CPlayerFile::EState::Read);
+
+    ASSERT_TRUE(table.save(path));
+    const std::string saved = readFile(path);
+    ASSERT_EQ(saved.size(), 4 + 10 * 56u);
+    EXPECT_EQ(saved.substr(0, 4), littleEndian(10));
+    EXPECT_EQ(saved.substr(4, 56), record("s1000", 1000));
+}
+
+// 4 KiB of bytes from a fixed generator: a count and "records" no player ever made.
+std::string junkBytes()
+{
+    std::string bytes;
+    Uint32 state = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        state = state * 1103515245u + 12345u;
+        bytes += static_cast<char>(state >> 16);
+    }
+    return bytes;
+}
+
+TEST(HighScoreTable, JunkIsADamagedFileThatTheNextSaveSetsAside)
+{
+    TempDir dir;
+    const std::string path = dir.write("top10.bin", junkBytes());
+    CHighScoreTable table;
+    table.load(path);
+    EXPECT_EQ(table.count(), 0u);
+    EXPECT_EQ(table.file().state(), CPlayerFile::EState::Damaged);
+    EXPECT_EQ(table.file().readNote(), "top10.bin je poskozeny: plati vychozi hodnoty");
+    EXPECT_EQ(readFile(path), junkBytes());
+
+    table.insert("eva", 300);
+    ASSERT_TRUE(table.save(path));
+    EXPECT_EQ(readFile(path + ".damaged"), junkBytes());
+    EXPECT_EQ(readFile(path), littleEndian(1) + record("eva", 300));
+
+    // Twenty thousand good records are more than a table file holds: damaged too, not read.
+    std::string many = littleEndian(20000);
+    for (int i = 0; i < 20000; ++i)
+        many += record("x", static_cast<Uint32>(i));
+    dir.write("many.bin", many);
+    table.load(dir.file("many.bin"));
+    EXPECT_EQ(table.count(), 0u);
+    EXPECT_EQ(table.file().state(), CPlayerFile::EState::Damaged);
+}
+
+TEST(HighScoreTable, AnUnreadableTableIsNeverWrittenOver)
+{
+    TempDir dir;
+    const std::string three = littleEndian(3) + record("ana", 30) + record("bob", 20) + record("cyril", 10);
+    const std::string path = dir.write("top10.bin", three);
+    ASSERT_EQ(chmod(path.c_str(), 0), 0);
+    CHighScoreTable table;
+    {
+        AsAnotherUser nobody;
+        table.load(path);
+    }
+    EXPECT_EQ(table.count(), 0u);
+    EXPECT_EQ(table.file().readNote(), "top10.bin nelze precist: plati vychozi hodnoty");
+    table.insert("dan", 5);
+    EXPECT_FALSE(table.save(path));
+    EXPECT_EQ(table.file().saveNote(), "top10.bin nelze ulozit: nelze ho precist");
+    EXPECT_EQ(readFile(path), three);
 }
 
 }

@@ -185,8 +185,10 @@ TEST_F(OptionFiles, AFileThatCannotBeWrittenLeavesTheOldOne)
 {
     dir.write("sub/audio.cfg", "SOUND 0\nMUSIC 0");
     dir.write("a-file", "");
-    EXPECT_FALSE(writeOptionFile(dir.file("a-file/audio.cfg"), "SOUND 1\nMUSIC 1"));
-    EXPECT_TRUE(writeOptionFile(dir.file("sub/audio.cfg"), "SOUND 1\nMUSIC 1"));
+    CPlayerFile nowhere(dir.file("a-file/audio.cfg"));
+    EXPECT_FALSE(nowhere.write("SOUND 1\nMUSIC 1"));
+    CPlayerFile there(dir.file("sub/audio.cfg"));
+    EXPECT_TRUE(there.write("SOUND 1\nMUSIC 1"));
     EXPECT_EQ(readFile(dir.file("sub/audio.cfg")), "SOUND 1\nMUSIC 1");
 }
 

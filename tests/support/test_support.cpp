@@ -119,3 +119,18 @@ std::string makeOversized(const std::string& path)
     EXPECT_EQ(truncate(path.c_str(), dataFileSizeLimit + 1), 0) << path;
     return path;
 }
+
+AsAnotherUser::AsAnotherUser()
+{
+    const uid_t nobody = 65534;
+    if (geteuid() == 0) {
+        switched = seteuid(nobody) == 0;
+        EXPECT_TRUE(switched) << "cannot take on the user nobody";
+    }
+}
+
+AsAnotherUser::~AsAnotherUser()
+{
+    if (switched)
+        EXPECT_EQ(seteuid(0), 0);
+}

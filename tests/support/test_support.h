@@ -69,6 +69,20 @@ std::string makeOversized(const std::string& path);
 // The permission bits of a file or folder (0 when there is none).
 unsigned fileMode(const std::string& path);
 
+// While it lives, file permissions hold for the test: run as root (which ignores them), it takes
+// on the user "nobody" as its effective user; otherwise it changes nothing.
+class AsAnotherUser
+{
+public:
+    AsAnotherUser();
+    ~AsAnotherUser();
+    AsAnotherUser(const AsAnotherUser&) = delete;
+    AsAnotherUser& operator=(const AsAnotherUser&) = delete;
+
+private:
+    bool switched = false;
+};
+
 // Collects every log message written while it lives.
 class LogCapture
 {
