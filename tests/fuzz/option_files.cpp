@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         keys.right = SDLK_d;
         keys.shoot = SDLK_SPACE;
         int lines = 0;
-        readOptionFile(input.path(), [&](const std::string& keyword, int value) { lines += static_cast<int>(keyword.size()) + value; });
+        CPlayerFile file(input.path());
+        readOptionFile(file, [&](const std::string& keyword, int value) { lines += static_cast<int>(keyword.size()) + value; });
     });
     return 0;
 }
