@@ -1,10 +1,9 @@
 #include "game/stav_hra.h"
 
-#include <cstdio>
-#include <cstdlib>
 
 #include "app/application.h"
 #include "app/clock.h"
+#include "app/fatal.h"
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/timer.h"
@@ -24,10 +23,8 @@ void CStavHry_Hra::enter(CApplication* application)
 {
     SDL_Surface* made = glSDL_CreateRGBSurface(SDL_SWSURFACE, 640, 480, 32, 0x000000FF, 0x0000FF00, 0x00FF0000,
                                                0xFF000000);
-    if (!made) {
-        std::fprintf(stderr, "CreateRGBSurface failed: %s\n", SDL_GetError());
-        std::exit(0);
-    }
+    if (!made)
+        fatalError(std::string("CreateRGBSurface failed: ") + SDL_GetError());
     if (snapshot)
         glSDL_FreeSurface(snapshot);
     snapshot = glSDL_DisplayFormat(made);

@@ -1,7 +1,5 @@
 #include "gfx/sprite.h"
 
-#include <cstdio>
-#include <cstdlib>
 
 #include "app/clock.h"
 #include "app/fatal.h"
@@ -19,9 +17,13 @@ std::string limited(const std::string& text, size_t maxLength)
     return text.size() > maxLength ? text.substr(0, maxLength) : text;
 }
 
+// A surface that cannot be had during play ends the game (status 255).
 SDL_Surface* newFrameSurface(int w, int h)
 {
-    return glSDL_CreateRGBSurface(SDL_HWSURFACE, w, h, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
+    SDL_Surface* made = glSDL_CreateRGBSurface(SDL_HWSURFACE, w, h, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
+    if (!made)
+        fatalError(std::string("CreateRGBSurface failed: ") + SDL_GetError());
+    return made;
 }
 
 }
@@ -261,10 +263,6 @@ void CSprite::drawTinted(SDL_Surface* target, Uint8 red, Uint8 green, Uint8 blue
         return;
     }
     SDL_Surface* tinted = newFrameSurface(w, h);
-    if (!tinted) {
-        std::fprintf(stderr, "CreateRGBSurface failed: %s\n", SDL_GetError());
-        std::exit(0);
-    }
     Uint32 tint = SDL_MapRGB(tinted->format, red, green, blue);
     glSDL_FillRect(tinted, nullptr, tint);
     drawTranslucentAt(tinted, 0, 0, 128);

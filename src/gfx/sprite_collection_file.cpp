@@ -40,6 +40,24 @@ std::unique_ptr<CFrame> readFrame(const TiXmlElement* element, const std::string
                                     number[7], number[8], number[9]);
 }
 
+// A frame is a rectangle of its image and its collision box a part of the frame; anything else
+// would be drawn from outside the picture (a negative size wraps to 65535).
+void checkFrameInsideImage(const CFrame& frame, const SDL_Surface* image, const std::string& path,
+                           const std::string& spriteName, const std::string& source)
+{
+    const std::string where = "frame " + frame.name + " of sprite " + spriteName;
+    if (image && (frame.x + frame.w > image->w || frame.y + frame.h > image->h))
+        fatalErrorIn(path, "The " + where + " (" + std::to_string(frame.x) + ", " + std::to_string(frame.y) + ", " +
+                               std::to_string(frame.w) + " x " + std::to_string(frame.h) +
+                               ") does not lie inside its image " + source + " (" + std::to_string(image->w) + " x " +
+                               std::to_string(image->h) + ")!");
+    if (frame.bX + frame.bW > frame.w || frame.bY + frame.bH > frame.h)
+        fatalErrorIn(path, "The collision box of the " + where + " (" + std::to_string(frame.bX) + ", " +
+                               std::to_string(frame.bY) + ", " + std::to_string(frame.bW) + " x " +
+                               std::to_string(frame.bH) + ") does not lie inside the frame (" +
+                               std::to_string(frame.w) + " x " + std::to_string(frame.h) + ")!");
+}
+
 }
 
 void CSpriteCollection::load(const std::string& path)
@@ -78,6 +96,7 @@ void CSpriteCollection::load(const std::string& path)
             for (const TiXmlElement* frameElement = framesetElement->FirstChildElement("frameB"); frameElement;
                  frameElement = frameElement->NextSiblingElement("frameB")) {
                 std::unique_ptr<CFrame> frame = readFrame(frameElement, path);
+                checkFrameInsideImage(*frame, framesetAddress->getSource(), path, spriteName, source);
                 log.write("NEW FRAME " + frame->name + " at " + pointerText(frame.get()) +
                           ", inserting into frameset at " + pointerText(framesetAddress) + " " +
                           std::to_string(frame->x) + " " + std::to_string(frame->y) + " " + std::to_string(frame->w) +

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "gfx/sprite.h"
+#include "support/surfaces.h"
 #include "support/test_support.h"
 
 namespace {
@@ -59,6 +60,32 @@ TEST_F(CollectionFile, ReadsSpritesFramesetsAndFramesInOrder)
     EXPECT_EQ(second->w, 12);
     EXPECT_EQ(second->h, 0);
     EXPECT_EQ(collection.at(1).framesetCount(), 0u);
+}
+
+TEST_F(CollectionFile, AFrameOrBoxOutsideItsImageEndsTheProgramNamingTheSprite)
+{
+    const std::string image = saveBmp(makeSurface(16, 16), dir.file("sheet.bmp"));
+    auto collectionWith = [&](const std::string& frameAttributes) {
+        return file("<kolekce><sprite name=\"BIRD\" src=\"" + image + "\"><frameset name=\"RIGHT\"><frameB name=\"F1\" " +
+                    frameAttributes + " delay=\"100\"/></frameset></sprite></kolekce>");
+    };
+    CSpriteCollection fits("kolekce");
+    fits.load(collectionWith(R"(x="8" y="0" w="8" h="16" bX="2" bY="0" bW="6" bH="16")"));
+    EXPECT_EQ(fits.size(), 1u);
+
+    const std::pair<const char*, const char*> cases[] = {
+        {R"(x="10" y="0" w="8" h="8" bX="0" bY="0" bW="0" bH="0")",
+         "The frame F1 of sprite BIRD \\(10, 0, 8 x 8\\) does not lie inside its image"},
+        {R"(x="0" y="0" w="-8" h="8" bX="0" bY="0" bW="0" bH="0")", "\\(0, 0, 65528 x 8\\) does not lie inside"},
+        {R"(x="0" y="0" w="8" h="8" bX="6" bY="0" bW="4" bH="8")",
+         "The collision box of the frame F1 of sprite BIRD \\(6, 0, 4 x 8\\) does not lie inside the frame"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        CSpriteCollection collection("kolekce");
+        const std::string path = collectionWith(c.first);
+        EXPECT_EXIT(collection.load(path), ::testing::ExitedWithCode(255), "zepo: .*sprites.xml: .*" + std::string(c.second));
+    }
 }
 
 TEST_F(CollectionFile, AnotherTopElementLoadsNothing)
