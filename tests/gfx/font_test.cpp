@@ -69,6 +69,24 @@ TEST(Font, GlyphsReachHalfwayIntoTheMarkersAndTheBackgroundIsTransparent)
     SDL_FreeSurface(target);
 }
 
+TEST(Font, AGlyphsRectangleTakesTheNearHalfOfEachMarkerRunBesideIt)
+{
+    SDL_Surface* image = strip();
+    paint(image, 6, 1, 2, 19, 0, 255, 0);  // something drawn under the runs around '"'
+    paint(image, 14, 1, 2, 19, 0, 0, 255);
+    CFont font(image);
+    SDL_Surface* target = makeSurface(40, 20);
+    paint(target, 0, 0, 40, 20, 200, 0, 0);
+    font.write(target, "\"", 10, 0);
+    EXPECT_EQ(colourAt(target, 8, 5), 0xC80000u);  // the run's first column stays out
+    EXPECT_EQ(colourAt(target, 9, 5), 0x00FF00u);  // its second column comes in, left of the glyph
+    EXPECT_EQ(colourAt(target, 10, 5), 0xFFFFFFu);
+    EXPECT_EQ(colourAt(target, 15, 5), 0xFFFFFFu);
+    EXPECT_EQ(colourAt(target, 16, 5), 0x0000FFu);  // the next run's first column comes in
+    EXPECT_EQ(colourAt(target, 17, 5), 0xC80000u);
+    SDL_FreeSurface(target);
+}
+
 TEST(Font, TextStopsAtTheRightEdge)
 {
     CFont font(strip());

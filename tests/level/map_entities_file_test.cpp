@@ -65,10 +65,16 @@ TEST_F(MapEntitiesFile, GeneratorsReleaseLastFirstAfterStartThenEveryInterval)
     EXPECT_FLOAT_EQ(level.at(0)->getY(), 415);
     clock.advance(499);
     frame();
+    EXPECT_EQ(released.size(), 1u) << "released before the interval after the first";
     clock.advance(1);
     frame();
-    clock.advance(500);
+    EXPECT_EQ(released.size(), 2u);
+    clock.advance(499);
     frame();
+    EXPECT_EQ(released.size(), 2u) << "released before the interval after the second";
+    clock.advance(1);
+    frame();
+    EXPECT_EQ(released.size(), 3u);
     clock.advance(5000);
     frame();
     EXPECT_EQ(released, (std::vector<std::string>{"PIG", "DOG", "CAT"}));
