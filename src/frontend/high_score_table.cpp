@@ -47,8 +47,8 @@ void CHighScoreTable::load(const std::string& path)
     if (!playerFile.read(bytes)) {
         // Only a file that is not there is made anew (not while a replay keeps the player's
         // files): one that exists but cannot be read keeps its contents.
-        if (playerFile.state() == CPlayerFile::EState::Missing && !playerFilesKeptAsTheyAre())
-            replaceFile(path, "");
+        if (playerFile.state() == CPlayerFile::EState::Missing)
+            playerFile.write("");
         return;
     }
     if (bytes.empty())
