@@ -80,9 +80,7 @@ EEnding lostHow(CApplication& app)
     return EEnding::Broke;
 }
 
-}
-
-CLevelRunner::CLevelRunner() : app(plainDrawing())
+bool startGame(CApplication& app)
 {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -90,7 +88,12 @@ CLevelRunner::CLevelRunner() : app(plainDrawing())
     // The bot hears nothing: no music to decode while it plays.
     CAudioOptions::instance().setMusic(false);
     CGlobals::instance().hints = false;
+    return true;
 }
+
+}
+
+CLevelRunner::CLevelRunner() : app(plainDrawing()), started(startGame(app)) {}
 
 CLevelRunner::~CLevelRunner()
 {

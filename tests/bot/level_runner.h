@@ -53,6 +53,9 @@ public:
 private:
     CVirtualClock clock{1};
     CScopedClock installed{&clock};
-    CBotKeyboard keyboard;
     CApplication app;
+    // The application installs its own input (the gamepad over SDL's queue) when it starts, so
+    // the bot's keyboard is installed over it only after that.
+    const bool started;
+    CBotKeyboard keyboard;
 };
