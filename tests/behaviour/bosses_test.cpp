@@ -6,27 +6,17 @@
 
 #include "app/globals.h"
 #include "behaviour/bosses.h"
+#include "frame_watch.h"
 #include "gfx/sprite.h"
 #include "support/test_level.h"
 
 namespace {
-
-// Spawned in the last frame: not yet bound to a controller.
-std::vector<CMapEntity*> fresh(const CTestLevel& level, const std::string& name)
-{
-    std::vector<CMapEntity*> found;
-    for (const auto& entity : level.collection.all())
-        if (entity->getName() == name && !entity->isControlled())
-            found.push_back(entity.get());
-    return found;
-}
 
 class Bosses : public ::testing::Test
 {
 protected:
     ~Bosses() override { globals.setDifficulty(0); }
 
-    std::string shown(const CMapEntity* entity) const { return entity->getSprite()->currentFramesetName(); }
     Uint16 phase(CMapEntity* boss) const { return static_cast<CBoss2Controller*>(level.controllerOf(boss))->getPhase(); }
 
     CGlobals& globals = CGlobals::instance();
@@ -52,8 +42,22 @@ TEST_F(Bosses, TheGiantThrowsFourStonesAndABallIsWorthAThousandAndLiesWreckedWhe
 
     globals.levelOver = true;
     level.frames(5);
-    EXPECT_EQ(shown(giant), "DESTROYED");
+    EXPECT_EQ(framesetOf(giant), "DESTROYED");
     EXPECT_FLOAT_EQ(giant->getY(), 380);  // no hop
+}
+
+TEST_F(Bosses, ALostLevelLeavesTheGiantStandingAsItWas)
+{
+    CMapEntity* giant = level.place("BOSS1", 200, 380);
+    level.frames(3);
+    ASSERT_EQ(framesetOf(giant), "RIGHT");
+    globals.levelOver = true;
+    globals.levelWon = false;
+    level.frames(25);  // ten passes of its 50 ms loop
+    EXPECT_EQ(framesetOf(giant), "RIGHT");
+    EXPECT_NEAR(giant->getX(), 200 + 3 * 1.2f, 1e-3);  // it stopped where it stood
+    EXPECT_FLOAT_EQ(giant->getY(), 380);
+    EXPECT_EQ(level.count("KAMEN"), 0);
 }
 
 TEST_F(Bosses, TheFlyingBossTurnsToPhaseTwoAt20sAndThreeAt40sDroppingThreeSnowballsInTwo)
@@ -146,7 +150,7 @@ TEST_F(Bosses, TheFlyingBossSinksAtTheEndButIsWreckedOnlyWhenBeaten)
         globals.levelWon = won;
         fight.frames(10);
         EXPECT_FLOAT_EQ(boss->getY(), 70) << won;
-        EXPECT_EQ(shown(boss) == "DESTROYED", won);
+        EXPECT_EQ(framesetOf(boss) == "DESTROYED", won);
     }
 }
 
@@ -175,7 +179,7 @@ TEST_F(Bosses, NoAvalancheWhileTheChestBeatingStillPlays)
     EXPECT_EQ(avalanche.size(), 22u);  // 35 / 1.6 on easy
     for (CMapEntity* snowball : avalanche)
         EXPECT_TRUE(snowball->getX() >= 0 && snowball->getX() < 620 && snowball->getY() >= -300 && snowball->getY() < 0);
-    EXPECT_EQ(shown(yeti), "BUCH");
+    EXPECT_EQ(framesetOf(yeti), "BUCH");
 
     yeti->getSprite()->getCurrentFrameset()->start();  // still beating when the timer runs out again
     level.frame();
@@ -183,7 +187,7 @@ TEST_F(Bosses, NoAvalancheWhileTheChestBeatingStillPlays)
     level.frame();
     EXPECT_TRUE(fresh(level, "SNOWBALL").empty());
     level.frame();
-    EXPECT_EQ(shown(yeti), "FRAMESET1");
+    EXPECT_EQ(framesetOf(yeti), "FRAMESET1");
     level.clock.advance(6900);  // the timer went on with its period from the missed avalanche
     level.frame();
     EXPECT_TRUE(fresh(level, "SNOWBALL").empty());
