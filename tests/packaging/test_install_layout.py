@@ -1,7 +1,8 @@
 """`cmake --install` into a scratch prefix puts every file where a desktop game's files go, and
 nothing else there: the executable in games/, exactly the data the game reads in
 share/games/zepo (the committed files of game/: nothing a run left there), the icons,
-desktop entry, metainfo, manual page and documents; the version is the same everywhere."""
+desktop entry, metainfo, manual page and documents (the level designer's guide with its
+pictures among them); the version is the same everywhere."""
 import os
 import re
 import stat
@@ -14,10 +15,18 @@ from installed import ICON_SIZES, SOURCE, ScratchInstall, project_version
 NOT_DATA = {"FONTS-LICENSE.txt"}
 
 
+def committed(folder):
+    return subprocess.run(["git", "-C", str(SOURCE), "ls-files", folder], capture_output=True, text=True,
+                          check=True).stdout.split()
+
+
 def committed_data():
-    listed = subprocess.run(["git", "-C", str(SOURCE), "ls-files", "game"], capture_output=True, text=True,
-                            check=True).stdout.split()
-    return {os.path.relpath(f, "game") for f in listed} - NOT_DATA
+    return {os.path.relpath(f, "game") for f in committed("game")} - NOT_DATA
+
+
+def committed_guide():
+    """The level designer's guide with its pictures, as share/doc/zepo holds them."""
+    return {"share/doc/zepo/" + os.path.relpath(f, "docs") for f in committed("docs")}
 
 
 class InstallLayoutTest(unittest.TestCase):
@@ -41,7 +50,9 @@ class InstallLayoutTest(unittest.TestCase):
             "share/man/man6/zepo.6",
             "share/doc/zepo/README.md",
             "share/doc/zepo/FONTS-LICENSE.txt",
-        } | {f"share/icons/hicolor/{n}x{n}/apps/zepo.png" for n in ICON_SIZES}
+        } | {f"share/icons/hicolor/{n}x{n}/apps/zepo.png" for n in ICON_SIZES} | committed_guide()
+        self.assertIn("share/doc/zepo/levels.md", expected)
+        self.assertIn("share/doc/zepo/levels/entities/clovek1.png", expected)
         self.assertEqual(sorted(self.files - expected), [], "installed but not expected")
         self.assertEqual(sorted(expected - self.files), [], "expected but not installed")
 
@@ -55,6 +66,8 @@ class InstallLayoutTest(unittest.TestCase):
         for rel, source in (("share/games/zepo/data/maps/easy/levellist.xml", "game/data/maps/easy/levellist.xml"),
                             ("share/games/zepo/zq.png", "game/zq.png"),
                             ("share/doc/zepo/FONTS-LICENSE.txt", "game/FONTS-LICENSE.txt"),
+                            ("share/doc/zepo/levels.md", "docs/levels.md"),
+                            ("share/doc/zepo/levels/entities/player.png", "docs/levels/entities/player.png"),
                             ("share/icons/hicolor/48x48/apps/zepo.png", "packaging/icons/48x48/apps/zepo.png")):
             with self.subTest(file=rel):
                 self.assertEqual((self.install.prefix / rel).read_bytes(), (SOURCE / source).read_bytes())
