@@ -163,17 +163,17 @@ const std::vector<CEntityDescription> descriptions = {
                  "scores 150."},
     {"SKORPION", "A scorpion that crawls right at 1.5 pixels a step, shoots a SPIKE every second and leaves at "
                  "x 600. A target that scores nothing."},
-    {"DFLOWER1", "Desert scenery: a flower. It stops droppings."},
-    {"DFLOWER2", "Desert scenery: a flower. It stops droppings."},
-    {"DFLOWER3", "Desert scenery: a flower. It stops droppings."},
-    {"DFLOWER4", "Desert scenery: a flower. It stops droppings."},
-    {"KAKTUS1", "Desert scenery: a cactus. It stops droppings."},
-    {"KAKTUS2", "Desert scenery: a cactus. It stops droppings."},
+    {"DFLOWER1", "Desert scenery: a flower. Without a collision box, it touches nothing."},
+    {"DFLOWER2", "Desert scenery: a flower. Without a collision box, it touches nothing."},
+    {"DFLOWER3", "Desert scenery: a flower. Without a collision box, it touches nothing."},
+    {"DFLOWER4", "Desert scenery: a flower. Without a collision box, it touches nothing."},
+    {"KAKTUS1", "Desert scenery: a cactus. Without a collision box, it touches nothing."},
+    {"KAKTUS2", "Desert scenery: a cactus. Without a collision box, it touches nothing."},
     {"DKOULE", "A ball the camel spits: flies like a stone with the camel's aim and fells the bird."},
     {"SPIKE", "A spike the scorpion shoots: flies at 6 pixels a step towards where the bird was and leaves at "
               "the top. It has no collision box, so it harms nothing."},
     {"SUP", "A vulture that hunts the bird, turning towards it now and then; it fells the bird on touch."},
-    {"KOSTRA", "Desert scenery: a skeleton. It stops droppings."},
+    {"KOSTRA", "Desert scenery: a skeleton. Without a collision box, it touches nothing."},
     {"GOLDENSUP", "A golden vulture that hunts the bird from above and drops a KOULE every 0.5 s while it is "
                   "over it."},
     {"EGGRUNNER", "A runner that crosses the ground to the right and leaves at x 600; a dropping on it scores "
