@@ -100,6 +100,7 @@ class Catalogue(unittest.TestCase):
         result = self.run_tool()
         self.assertEqual(result.returncode, 1)
         self.assertIn("marker", result.stderr)
+        self.assertFalse(os.path.exists(self.pictures), "pictures were written for a guide that was refused")
         with open(self.guide, encoding="utf-8") as f:
             self.assertEqual(f.read(), "# Levels\n\nThe table went missing.\n")
 

@@ -161,9 +161,12 @@ int main(int argc, char** argv)
     if (!faults.empty())
         return 1;
 
-    std::string guide, error;
+    std::string guide, updated, error;
     if (!readFile(options.guide, guide))
         return fail("cannot read " + options.guide.string());
+    // A guide that lost its markers is refused before any picture is written.
+    if (!replaceCatalogue(guide, "", updated, error))
+        return fail(options.guide.string() + ": " + error);
     std::error_code made;
     fs::create_directories(options.pictures, made);
     if (made)
@@ -188,7 +191,6 @@ int main(int argc, char** argv)
         return fail(error);
     removeStrayPictures(options.pictures, written);
 
-    std::string updated;
     if (!replaceCatalogue(guide, catalogueTable(lines), updated, error))
         return fail(options.guide.string() + ": " + error);
     if (updated != guide && !writeFile(options.guide, updated))
