@@ -57,8 +57,8 @@ std::string catalogueTable(const std::vector<CCatalogueLine>& lines)
         const std::string picture =
             line.picture.empty() ? "(empty frame)" : "![" + cell(line.name) + "](" + line.picture + ")";
         table += "| " + picture + " | `" + cell(line.name) + "` | " + cell(line.description) + " | " +
-                 collisionClassText(line.collisionClass) + " | " + cell(line.box) + " | " + cell(line.sprite) + ", " + cell(line.frameset) +
-                 " |\n";
+                 collisionClassText(line.collisionClass) + " | " + cell(line.box) + " | " + cell(line.sprite) + ", " +
+                 cell(line.frameset) + " |\n";
     }
     return table;
 }

@@ -55,8 +55,11 @@ const std::vector<CEntityDescription> descriptions = {
                    "the way."},
     {"HRAD1", "Castle scenery: a wall or tower."},
     {"HRAD2", "Castle scenery: a wall or tower."},
-    {"HRAD3", "Castle scenery without a collision box: it shares its kind with the ammunition parachute and would otherwise refill the bird's droppings (the level check insists on the empty box)."},
-    {"PADAKBOBKY", "Ammunition parachute: 20 more droppings; every third one adds a dropping to each shot. The game sends it only when the bird has none left. Followed directly by PADAKBOMB it calls the friendly birds."},
+    {"HRAD3", "Castle scenery without a collision box: it shares its kind with the ammunition parachute and would "
+              "otherwise refill the bird's droppings (the level check insists on the empty box)."},
+    {"PADAKBOBKY", "Ammunition parachute: 20 more droppings; every third one adds a dropping to each shot. The game "
+                   "sends it only when the bird has none left. Followed directly by PADAKBOMB it calls the friendly "
+                   "birds."},
     {"PADAKSTIT", "Shield parachute: the bird is translucent and cannot be felled for 3 s."},
     {"PADAKZIVOT", "Extra life parachute: one more life; it comes the more often the fewer lives are left."},
     {"PADAKGOODTIME", "Time parachute: 10 s more to play."},
@@ -78,23 +81,31 @@ const std::vector<CEntityDescription> descriptions = {
                   "Winter animals come by themselves from the eleventh level of a list."},
     {"FOX", "A fox that runs right along the ground and leaves at x 600; a dropping on it scores 250."},
     {"PENGUIN", "A penguin that waddles right along the ground and leaves at x 600; a dropping on it scores 250."},
-    {"ROGALO", "A hang-glider that crosses the sky to the right, dropping a KOULE every 0.7 to 1.1 s on hard (1.1 to 1.5 s on easy), and leaves at x 600; it fells the bird."},
+    {"ROGALO", "A hang-glider that crosses the sky to the right, dropping a KOULE every 0.7 to 1.1 s on hard (1.1 "
+               "to 1.5 s on easy), and leaves at x 600; it fells the bird."},
     {"KOULE", "A ball that falls straight down at 2 pixels a step until a solid cell; it fells the bird."},
     {"KOULEUP", "A ball fired upwards (cannons, balloons, bosses): flies like a stone and fells the bird."},
     {"KANON", "A cannon that fires a KOULEUP upwards every 1.2 to 2.7 s (longer on easy). It never moves."},
-    {"BALON", "A balloon that rises at 0.7 pixels a step and fires three KAMEN and two KOULEUP every 1.5 s on hard to 3.8 s on easy; gone on a solid cell or at the top."},
+    {"BALON", "A balloon that rises at 0.7 pixels a step and fires three KAMEN and two KOULEUP every 1.5 s on hard "
+              "to 3.8 s on easy; gone on a solid cell or at the top."},
     {"KUL", "A stake for the stationary throwers to stand on; it stops droppings and fells the bird on touch."},
-    {"KULCLOVEK1", "A stationary thrower on a stake: throws a KAMEN2 to the right every 0.4 s on hard (0.64 s on easy). A target that scores nothing and fells the bird on touch."},
-    {"KULCLOVEK2", "A stationary thrower on a stake: throws a KAMEN2 to the left every 0.55 s on hard (0.88 s on easy)."},
-    {"KULCLOVEK3", "A stationary thrower on a stake: throws a KAMEN2 to the right every 0.73 s on hard (1.17 s on easy)."},
+    {"KULCLOVEK1", "A stationary thrower on a stake: throws a KAMEN2 to the right every 0.4 s on hard (0.64 s on "
+                   "easy). A target that scores nothing and fells the bird on touch."},
+    {"KULCLOVEK2", "A stationary thrower on a stake: throws a KAMEN2 to the left every 0.55 s on hard (0.88 s on "
+                   "easy)."},
+    {"KULCLOVEK3", "A stationary thrower on a stake: throws a KAMEN2 to the right every 0.73 s on hard (1.17 s on "
+                   "easy)."},
     {"CEDULE1", "Scenery: a signboard."},
-    {"KANON2", "A reloading cannon: a dropping on it while it is loaded fires a volley of ten stones and balls, then it reloads (5.6 s on easy to 9 s on hard). A target that fells the bird on touch."},
+    {"KANON2", "A reloading cannon: a dropping on it while it is loaded fires a volley of ten stones and balls, "
+               "then it reloads (5.6 s on easy to 9 s on hard). A target that fells the bird on touch."},
     {"PLANE", "An aeroplane that crosses the sky to the right dropping EGGs (and now and then a KOULE) and "
               "leaves at x 600; it fells the bird."},
     {"EGG", "An egg dropped by the plane: the bird catches it for 1000; if it breaks on a solid cell the level "
             "is lost."},
-    {"BONUSFANTASTIC", "The praise label of a combo that reached x5, at the bottom of the screen when the combo ends: bobs for 3 s."},
-    {"BONUSGOOD", "The praise label of a combo that reached x3, at the bottom of the screen when the combo ends: bobs for 3 s."},
+    {"BONUSFANTASTIC", "The praise label of a combo that reached x5, at the bottom of the screen when the combo "
+                       "ends: bobs for 3 s."},
+    {"BONUSGOOD", "The praise label of a combo that reached x3, at the bottom of the screen when the combo ends: "
+                  "bobs for 3 s."},
     {"BONUSGREAT", "The praise label of a combo that reached x4: bobs for 3 s."},
     {"BONUSNOWAY", "The praise label of a combo that reached x7: bobs for 3 s."},
     {"BONUSWOW", "The praise label of a combo that reached x8: bobs for 3 s."},
@@ -104,7 +115,8 @@ const std::vector<CEntityDescription> descriptions = {
                      "PLAYER. Place exactly one, in the open sky."},
     {"WINTERCLOVEK1", "A person in winter clothes who walks to and fro at 1.8 pixels a step and throws a SNOWBALL "
                       "every 1.8 s; a dropping scores 150."},
-    {"WINTERBALON", "A winter balloon that rises at 0.7 pixels a step and fires snowballs and balls every 1.2 s on hard to 1.9 s on easy; gone on a solid cell or at the top."},
+    {"WINTERBALON", "A winter balloon that rises at 0.7 pixels a step and fires snowballs and balls every 1.2 s on "
+                    "hard to 1.9 s on easy; gone on a solid cell or at the top."},
     {"SNOWBALL", "A thrown snowball: flies like a stone and fells the bird."},
     {"TREE4", "Winter scenery: a snowy tree."},
     {"KRYSTAL1", "Winter scenery: an ice crystal."},
@@ -130,7 +142,8 @@ const std::vector<CEntityDescription> descriptions = {
     {"DIDUDO", "A friendly bird: flies right across the sky dropping BOBEKs by itself and leaves at x 600. Called "
                "by an ammunition parachute followed directly by a bomb parachute, or by a BIRDGENERATOR."},
     {"BIRDGENERATOR", "Sends a friendly DIDUDO from where it stands every 5 to 9 s on hard, 8 to 12 s on easy."},
-    {"BIRDGENERATOR2", "Sends a fainting little bird BONUSDIDUDO from where it stands every 0.25 to 3.4 s: the rescue level's source of birds."},
+    {"BIRDGENERATOR2", "Sends a fainting little bird BONUSDIDUDO from where it stands every 0.25 to 3.4 s: the "
+                       "rescue level's source of birds."},
     {"MSGANIMALS", "The message of the bomb parachute (the animals are coming): rises and fades."},
     {"MSGFRIENDS", "The message of the friendly birds: rises and fades."},
     {"MSGMINUSSPEED", "The message of a slower bird: rises and fades."},
@@ -139,13 +152,16 @@ const std::vector<CEntityDescription> descriptions = {
     {"MSGPLUSLIVES", "The message of an extra life: rises and fades."},
     {"MSGPLUSSPEED", "The message of a faster bird: rises and fades."},
     {"MSGPLUSTIME", "The message of 10 s more: rises and fades."},
-    {"TRIGGERBALON", "A trigger balloon: rises, fires a SNOWBALL every 0.4 s on hard (0.64 s on easy), and a dropping on it lets fall two FALLINGWINTERKOULE, which knock down the edge yetis. A target that fells the bird."},
+    {"TRIGGERBALON", "A trigger balloon: rises, fires a SNOWBALL every 0.4 s on hard (0.64 s on easy), and a "
+                     "dropping on it lets fall two FALLINGWINTERKOULE, which knock down the edge yetis. A target "
+                     "that fells the bird."},
     {"HYETILEFT", "The edge yeti on the left: sets off an avalanche of snowballs every 7 to 14 s; a "
                   "FALLINGWINTERKOULE knocks it down for 5000 (the figure shows 1000)."},
     {"HYETIRIGHT", "The edge yeti on the right: avalanches like HYETILEFT and is knocked down the same way."},
     {"NOSIC", "The water carrier of the rescue level: walks on the left and right keys, pours VODA on the shoot "
               "key and refills at the KOTEL. A level with it places no bird and requires a score of 0."},
-    {"KOTEL", "The cauldron of the rescue level: the shoot key with an empty can while the carrier touches it fills the can with 15 drops."},
+    {"KOTEL", "The cauldron of the rescue level: the shoot key with an empty can while the carrier touches it fills "
+              "the can with 15 drops."},
     {"VODA", "A drop of water the carrier pours: falls until it meets a bird, a target or a solid cell; it "
              "revives a fainted BONUSDIDUDO."},
     {"PLAMEN", "Scenery of the rescue level: a flame."},
@@ -158,7 +174,8 @@ const std::vector<CEntityDescription> descriptions = {
     {"CLOVEK6", "A winter walker (1.8 pixels a step) who aims a SNOWBALL at the bird every 1.8 s; a dropping "
                 "scores 150."},
     {"CAR1", "Scenery: a car that never moves."},
-    {"SPOT", "A red balloon that bobs up and down on the spot; it fells the bird, and a very close miss of it sets the combo to x10 at 250 a point."},
+    {"SPOT", "A red balloon that bobs up and down on the spot; it fells the bird, and a very close miss of it sets "
+             "the combo to x10 and scores 2500."},
     {"VELBLOUD", "A camel who walks to and fro and spits two DKOULE towards the bird every 1.8 s; a dropping "
                  "scores 150."},
     {"SKORPION", "A scorpion that crawls right at 1.5 pixels a step, shoots a SPIKE every second and leaves at "

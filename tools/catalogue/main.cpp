@@ -129,7 +129,8 @@ bool writeRows(const fs::path& pictures, std::vector<CCatalogueLine>& lines, std
         const CSprite* sprite = prototype.getSprite();
         lines.push_back({prototype.getName(), prototype.getSpriteName(),
                          sprite ? sprite->currentFramesetName() : std::string(), prototype.getCollisionClass(),
-                         boxText(sprite), empty ? std::string() : pictureLinkFolder + file, describe(prototype.getName())});
+                         boxText(sprite), empty ? std::string() : pictureLinkFolder + file,
+                         describe(prototype.getName())});
     }
     return true;
 }
