@@ -11,6 +11,7 @@
 #include "entity/entity_catalogue.h"
 #include "gfx/sprite.h"
 #include "frame_watch.h"
+#include "scripted_rand.h"
 #include "support/test_level.h"
 
 namespace {
@@ -175,6 +176,107 @@ TEST_F(Critters, AnEggBreakingAfterAWonLevelLeavesTheVerdictAlone)
     EXPECT_EQ(level.count("EGG"), 0);
     EXPECT_TRUE(globals.levelWon);
     EXPECT_EQ(globals.lives, 5u);
+}
+
+TEST_F(Critters, AVultureFliesAtItsOwnSpeedFromOneToTwoPointFour)
+{
+    const std::pair<int, float> speeds[] = {{0, 1.0f}, {14, 2.4f}, {15, 1.0f}, {7, 1.7f}};
+    for (const auto& [drawn, speed] : speeds) {
+        CTestLevel sky;
+        CMapEntity* vulture = sky.place("SUP", 100, 200);
+        scriptRand({drawn});
+        sky.frame();
+        EXPECT_EQ(scriptedRandLeft(), 0);
+        sky.frames(9);
+        EXPECT_NEAR(vulture->getX(), 100 + 10 * speed, 1e-3) << drawn;  // straight on to the right
+        EXPECT_FLOAT_EQ(vulture->getY(), 200);
+    }
+}
+
+TEST_F(Critters, AVultureReAimsAtTheBirdOnOneSteerInFiveAndLooksTheWayItFlies)
+{
+    CMapEntity* vulture = level.place("SUP", 300, 150);
+    scriptRand({13});
+    level.frame();
+    const float speed = 2.3f;
+    Uint32 steer = level.clock.ticks();
+    // Each steer: the target from where the vulture is, what rand() gives, the course it then takes.
+    const struct
+    {
+        float dx, dy;
+        int drawn;
+        float dirX, dirY;
+        const char* look;
+    } steers[] = {
+        {-300, 400, 1, -0.6f, 0.8f, "LEFT"},  // re-aims at the bird
+        {300, 400, 5, -0.6f, 0.8f, "LEFT"},   // four in five keep their course
+        {0, 50, 6, 0, 1, "LEFT"},             // 6 % 5 == 1; straight down keeps the last look
+        {300, -400, 11, 0.6f, -0.8f, "RIGHT"},
+    };
+    for (const auto& turn : steers) {
+        scriptRand({turn.drawn});
+        frameAt(level, steer + 780);
+        EXPECT_EQ(scriptedRandLeft(), 1) << "steered between its 800 ms turns";
+        const float x = vulture->getX(), y = vulture->getY();
+        vulture->setTarget(x + turn.dx, y + turn.dy);
+        frameAt(level, steer + 800);
+        EXPECT_EQ(scriptedRandLeft(), 0);
+        EXPECT_EQ(framesetOf(vulture), turn.look) << turn.drawn;
+        EXPECT_NEAR(vulture->getX() - x, turn.dirX * speed, 1e-3) << turn.drawn;
+        EXPECT_NEAR(vulture->getY() - y, turn.dirY * speed, 1e-3) << turn.drawn;
+        steer += 800;
+    }
+}
+
+TEST_F(Critters, AScorpionShootsASpikeEverySecondFromAboveItsMiddleAndLeavesPast600)
+{
+    CMapEntity* scorpion;
+    Uint32 start = bound(scorpion, "SKORPION", 100, 400);
+    EXPECT_FLOAT_EQ(scorpion->getX(), 101.5f);
+    for (Uint32 second = 1; second <= 2; ++second) {
+        frameAt(level, start + 1000 * second - 1);
+        EXPECT_EQ(freshCount(level, "SPIKE"), 0) << second;
+        frameAt(level, start + 1000 * second);
+        std::vector<CMapEntity*> spikes = fresh(level, "SPIKE");
+        ASSERT_EQ(spikes.size(), 1u) << second;
+        EXPECT_FLOAT_EQ(spikes[0]->getX(), scorpion->centerX() - 1.5f);  // shot before its step
+        EXPECT_FLOAT_EQ(spikes[0]->getY(), 390);
+    }
+    scorpion->setPosition(597, 400);
+    level.frames(2);
+    EXPECT_EQ(level.count("SKORPION"), 1);  // at 600
+    level.frame();
+    EXPECT_EQ(level.count("SKORPION"), 0);
+}
+
+TEST_F(Critters, TheSnowballGunnerFiresAMegaSnowballAtTheBirdAtTwiceTheUnitAimIgnoringTheWind)
+{
+    globals.wind = 1.0f;
+    CMapEntity* gunner;
+    Uint32 start = bound(gunner, "RAMBO", 300, 400);
+    gunner->setTarget(330, 360);  // 3-4-5 from the gunner, up and to the right
+    frameAt(level, start + 1599);
+    EXPECT_EQ(freshCount(level, "MEGASNOWBALL"), 0);
+    frameAt(level, start + 1600);
+    std::vector<CMapEntity*> balls = fresh(level, "MEGASNOWBALL");
+    ASSERT_EQ(balls.size(), 1u);
+    CMapEntity* ball = balls[0];
+    EXPECT_FLOAT_EQ(ball->getX(), 310);
+    EXPECT_FLOAT_EQ(ball->getY(), 420);
+    EXPECT_NEAR(ball->getVelocityX(), 1.2f, 1e-4);
+    EXPECT_NEAR(ball->getVelocityY(), -1.6f, 1e-4);
+    level.frame();  // its controller launches it upwards with that speed
+    EXPECT_NEAR(ball->getX(), 311.2f, 1e-3);
+    EXPECT_NEAR(ball->getY(), 420 - 1.6f, 1e-3);
+
+    gunner->setTarget(300, 400);  // on the gunner itself: no way to aim
+    frameAt(level, start + 3200);
+    balls = fresh(level, "MEGASNOWBALL");
+    ASSERT_EQ(balls.size(), 1u);
+    EXPECT_FLOAT_EQ(balls[0]->getVelocityX(), 0);
+    EXPECT_FLOAT_EQ(balls[0]->getVelocityY(), 0);
+    EXPECT_FLOAT_EQ(gunner->getX(), 300);
+    EXPECT_FLOAT_EQ(gunner->getY(), 400);
 }
 
 // Runs frames with the golden vulture held at (300, 200) and its target at the given offset.

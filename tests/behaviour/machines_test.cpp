@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "behaviour/machines.h"
 #include "gfx/sprite.h"
 #include "frame_watch.h"
+#include "scripted_rand.h"
+#include "support/sound_probe.h"
 #include "support/test_level.h"
 #include "support/test_world.h"
 
@@ -193,6 +196,80 @@ TEST_F(Machines, SomeoneSteppingOnTheCatapultFlingsTheBoyWhoReloadsItOnLanding)
     level.place("KUL", 302, 395);
     level.frames(2);
     EXPECT_EQ(framesetOf(catapult), "FIRE");
+}
+
+TEST_F(Machines, TheStoneCatapultThrowsOnItsOwnPeriodWithASoundAndPlaysItsThrowEachTime)
+{
+    CSoundProbe probe({"KATAPULT"});
+    const std::pair<int, Uint32> periods[] = {{0, 1600}, {799, 2399}, {800, 1600}};
+    for (const auto& [drawn, period] : periods) {
+        CTestLevel range;
+        globals.wind = 1.0f;
+        CMapEntity* catapult = range.place("KATAPULT2", 200, 380);
+        scriptRand({drawn});
+        range.frame();
+        ASSERT_EQ(scriptedRandLeft(), 0);
+        Uint32 last = range.clock.ticks();
+        for (int round = 0; round < 2; ++round) {
+            frameAt(range, last + period - 1);
+            EXPECT_EQ(freshCount(range, "KAMEN2"), 0) << period;
+            EXPECT_TRUE(probe.playing().empty());
+            EXPECT_EQ(framesetOf(catapult), "IDLE");
+            frameAt(range, last + period);
+            last += period;
+            std::vector<CMapEntity*> stones = fresh(range, "KAMEN2");
+            ASSERT_EQ(stones.size(), 1u) << period;
+            EXPECT_FLOAT_EQ(stones[0]->getX(), 220);
+            EXPECT_FLOAT_EQ(stones[0]->getY(), 380);
+            EXPECT_FLOAT_EQ(stones[0]->getVelocityX(), 0.5f - 2);
+            EXPECT_EQ(probe.playing(), std::multiset<std::string>{"KATAPULT"});
+            probe.silence();
+            ASSERT_EQ(framesetOf(catapult), "FRAMESET1");
+            CFrameset* throwing = catapult->getSprite()->getCurrentFrameset();
+            EXPECT_TRUE(throwing->isPlaying());
+            range.frame();
+            EXPECT_EQ(framesetOf(catapult), "FRAMESET1");  // until the throw has played
+            throwing->stop();
+            range.frame();
+        }
+        EXPECT_FLOAT_EQ(catapult->getX(), 200);
+    }
+}
+
+TEST_F(Machines, TheGliderDropsItsBallOnItsPeriodShowsItIsEmptyAndLeavesPast600)
+{
+    const struct
+    {
+        Uint32 difficulty;
+        int drawn;
+        Uint32 period;
+    } drops[] = {{2, 0, 700}, {1, 399, 1308}, {0, 400, 1120}};
+    for (const auto& drop : drops) {
+        globals.setDifficulty(drop.difficulty);
+        CTestLevel sky;
+        CMapEntity* glider = sky.place("ROGALO", 100, 40);
+        scriptRand({drop.drawn});
+        sky.frame();
+        ASSERT_EQ(scriptedRandLeft(), 0);
+        const Uint32 start = sky.clock.ticks();
+        frameAt(sky, start + drop.period - 1);
+        EXPECT_EQ(freshCount(sky, "KOULE"), 0) << drop.period;
+        EXPECT_EQ(framesetOf(glider), "FRAMESET1");
+        frameAt(sky, start + drop.period);
+        std::vector<CMapEntity*> balls = fresh(sky, "KOULE");
+        ASSERT_EQ(balls.size(), 1u) << drop.period;
+        EXPECT_FLOAT_EQ(glider->getX(), 106);
+        EXPECT_FLOAT_EQ(balls[0]->getX(), 136);  // from where its step took it
+        EXPECT_FLOAT_EQ(balls[0]->getY(), 90);
+        EXPECT_EQ(framesetOf(glider), "EMPTY");
+        EXPECT_FLOAT_EQ(glider->getY(), 40);
+    }
+    CMapEntity* glider = level.place("ROGALO", 596, 40);
+    level.frames(2);
+    EXPECT_EQ(level.count("ROGALO"), 1);  // at 600
+    EXPECT_FLOAT_EQ(glider->getX(), 600);
+    level.frame();
+    EXPECT_EQ(level.count("ROGALO"), 0);
 }
 
 TEST_F(Machines, ThePlaneDropsMostlyEggsAndLeavesAtTheRight)
