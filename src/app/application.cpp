@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/paths.h"
+#include "app/video_driver.h"
 #include "behaviour/prototype_controllers.h"
 #include "demo/demo_session.h"
 #include "demo/demo_statdump.h"
@@ -77,6 +78,7 @@ void CApplication::initialise()
     // Audio is started by the sound engine, which plays on in silence when there is no device.
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) < 0)
         fatalError(std::string("Unable to init SDL: ") + SDL_GetError());
+    refuseTextModeVideo();
 
     CSoundEngine& sound = CSoundEngine::instance();
     sound.open();
