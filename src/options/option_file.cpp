@@ -79,11 +79,19 @@ void readOptionFile(CPlayerFile& file, const std::function<void(const std::strin
     }
 }
 
+int createFileAnew(const std::string& path)
+{
+    if (unlink(path.c_str()) != 0 && errno != ENOENT)
+        return -1;
+    // O_EXCL: a link planted between the unlink and here makes the open fail, not write through it.
+    return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
 bool replaceFile(const std::string& path, const std::string& contents)
 {
     const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
+    const int descriptor = createFileAnew(temporary);
+    if (descriptor < 0)
         return false;
     int error = 0;
     const auto check = [&error](bool done) {
@@ -91,17 +99,23 @@ bool replaceFile(const std::string& path, const std::string& contents)
             error = errno != 0 ? errno : EIO;
     };
     errno = 0;
-    check(std::fwrite(contents.data(), 1, contents.size(), file) == contents.size());
-    check(std::fflush(file) == 0);
-    check(syncToDisk(fileno(file)));
-    check(std::fclose(file) == 0);
+    for (size_t written = 0; written < contents.size() && error == 0;) {
+        const ssize_t now = write(descriptor, contents.data() + written, contents.size() - written);
+        if (now < 0 && errno == EINTR)
+            continue;
+        check(now > 0);
+        if (now > 0)
+            written += static_cast<size_t>(now);
+    }
+    check(syncToDisk(descriptor));
+    check(close(descriptor) == 0);
     if (error == 0)
         check(std::rename(temporary.c_str(), path.c_str()) == 0);
     if (error == 0) {
         syncFolderOf(path);
         return true;
     }
-    std::remove(temporary.c_str());
+    unlink(temporary.c_str());
     errno = error;
     return false;
 }

@@ -13,10 +13,16 @@
 // damaged (too large, or holding control characters: no text file of keywords).
 void readOptionFile(CPlayerFile& file, const std::function<void(const std::string& keyword, int value)>& apply);
 
-// Writes through a temporary file beside the target, which is flushed, synced to the disk and
-// renamed over it, and the folder is synced after the rename: a crash, a power loss or a full
-// disk leaves the old file or the new one, never a half-written one. Returns false when the file
-// could not be written (the old file, if any, is then left untouched; errno says why).
+// Makes a new, empty file at the path and opens it for writing, never through a link: whatever
+// was there (a file left by a save that was cut short, a link planted at the name) is removed
+// first. The descriptor, or -1 with errno saying why.
+int createFileAnew(const std::string& path);
+
+// Writes through a temporary file beside the target (NAME.tmp, made by createFileAnew), which is
+// synced to the disk and renamed over it, and the folder is synced after the rename: a crash, a
+// power loss or a full disk leaves the old file or the new one, never a half-written one. Returns
+// false when the file could not be written (the old file, if any, is then left untouched; errno
+// says why).
 bool replaceFile(const std::string& path, const std::string& contents);
 
 // While a recorded game is replayed, the player's own files (options, top ten) are left as they

@@ -7,6 +7,7 @@
 
 #include "options/option_file.h"
 #include "options/options.h"
+#include "full_disk.h"
 #include "options/player_file.h"
 #include "support/test_support.h"
 
@@ -27,6 +28,13 @@ protected:
     TempDir dir;
     CControlOptions& controls = CControlOptions::instance();
 };
+
+// Anything at the path, a link too (fileExists follows links).
+bool anythingAt(const std::string& path)
+{
+    struct stat status;
+    return lstat(path.c_str(), &status) == 0;
+}
 
 const char* const playersKeys = "LEFT 276\nRIGHT 275\nUP 273\nDOWN 274\nSHOOT 306";
 
@@ -98,20 +106,48 @@ TEST_F(PlayerFiles, AFileLargerThanAnyTheGameWritesIsDamaged)
     EXPECT_EQ(controls.up, 3);
 }
 
-// A full disk: the new file goes to a device that takes nothing.
 TEST_F(PlayerFiles, AFullDiskFailsTheSaveAndKeepsTheOldFile)
 {
     const std::string path = dir.write("controls.cfg", playersKeys);
-    ASSERT_EQ(symlink("/dev/full", (path + ".tmp").c_str()), 0);
     controls.load(path);
     controls.left = SDLK_j;
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(controls.save(path));
+    {
+        FullDisk full(dir.path());
+        EXPECT_FALSE(controls.save(path));
+    }
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("zepo: " + path + ": cannot be saved (No space left on device)"), std::string::npos) << said;
     EXPECT_EQ(controls.file().saveNote(), "controls.cfg nelze ulozit: plny disk");
     EXPECT_EQ(readFile(path), playersKeys);
+    EXPECT_FALSE(fileExists(path + ".tmp"));
     EXPECT_EQ(controls.left, SDLK_j);  // the value chosen stays in force
+}
+
+// The temporary file of a save is made anew: a link planted at its name is removed, not written
+// through, and a file left by a save that was cut short does not stop the next one.
+TEST_F(PlayerFiles, ASaveNeverWritesThroughALinkAtItsTemporaryName)
+{
+    const std::string path = dir.write("controls.cfg", playersKeys);
+    const std::string elsewhere = dir.write("elsewhere", "someone else's");
+    ASSERT_EQ(symlink(elsewhere.c_str(), (path + ".tmp").c_str()), 0);
+    controls.load(path);
+    controls.left = SDLK_j;
+    EXPECT_TRUE(controls.save(path));
+    EXPECT_EQ(readFile(elsewhere), "someone else's");
+    EXPECT_NE(readFile(path).find("LEFT 106\n"), std::string::npos) << readFile(path);
+    EXPECT_FALSE(anythingAt(path + ".tmp"));
+
+    dir.write("controls.cfg.tmp", "left by a save cut short");
+    controls.left = SDLK_k;
+    EXPECT_TRUE(controls.save(path));
+    EXPECT_NE(readFile(path).find("LEFT 107\n"), std::string::npos) << readFile(path);
+    EXPECT_FALSE(anythingAt(path + ".tmp"));
+
+    const std::string dangling = dir.file("gone/nowhere");
+    ASSERT_EQ(symlink(dangling.c_str(), (path + ".tmp").c_str()), 0);
+    EXPECT_TRUE(controls.save(path));
+    EXPECT_FALSE(fileExists(dangling));
 }
 
 TEST_F(PlayerFiles, AReadOnlyFolderFailsTheSave)
