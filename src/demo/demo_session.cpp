@@ -1,5 +1,7 @@
 #include "demo/demo_session.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -28,11 +30,11 @@ constexpr std::size_t headerRoom = 2048;
 void checkWritable(const std::string& path)
 {
     const std::string probe = path + ".tmp";
-    std::FILE* file = std::fopen(probe.c_str(), "wb");
-    if (!file)
+    const int descriptor = createFileAnew(probe);
+    if (descriptor < 0)
         badDemoFile(path, std::string("cannot record the demo: ") + std::strerror(errno));
-    std::fclose(file);
-    std::remove(probe.c_str());
+    close(descriptor);
+    unlink(probe.c_str());
 }
 
 }
@@ -49,18 +51,24 @@ std::unique_ptr<CDemoSession> CDemoSession::fromCommandLine(const CCommandLine& 
     return nullptr;
 }
 
-// The real clock is a member here: it is bound only once the object exists, so this
-// constructor cannot delegate to the one below.
 CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CCommandLine& commandLine,
                            CInputSource& inputSource)
-    : realClock(sdlClock), realInput(inputSource), sessionMode(mode), path(demoPath), start(commandLine)
+    : CDemoSession(mode, demoPath, commandLine, nullptr, inputSource)
 {
-    open();
 }
 
 CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CCommandLine& commandLine,
                            CClockSource& clockSource, CInputSource& inputSource)
-    : realClock(clockSource), realInput(inputSource), sessionMode(mode), path(demoPath), start(commandLine)
+    : CDemoSession(mode, demoPath, commandLine, &clockSource, inputSource)
+{
+}
+
+// The session's own SDL clock is bound here, where the object is being built, never by a
+// constructor delegating to this one.
+CDemoSession::CDemoSession(EMode mode, const std::string& demoPath, const CCommandLine& commandLine,
+                           CClockSource* clockSource, CInputSource& inputSource)
+    : realClock(clockSource ? *clockSource : sdlClock), realInput(inputSource), sessionMode(mode), path(demoPath),
+      start(commandLine)
 {
     open();
 }

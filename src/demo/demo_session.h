@@ -63,6 +63,9 @@ public:
     Uint8 mouseState(int* x, int* y) override;
 
 private:
+    // Both of the above: a null clock source is the session's own SDL clock.
+    CDemoSession(EMode mode, const std::string& path, const CCommandLine& commandLine, CClockSource* realClock,
+                 CInputSource& realInput);
     // Reads and checks the demo to replay, or checks that the recording can be written.
     void open();
     void install();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -431,6 +433,20 @@ TEST_F(DemoGame, AReplayStartsWhereTheRecordingStarted)
     EXPECT_EQ(replay.startingPoint().level, "l2");
     EXPECT_EQ(replay.begin(), 20u);
     EXPECT_EQ(currentTicks(), 20u);  // the game clock starts where it started then
+}
+
+// The recording's temporary file (made once to check the place takes a file, then again when it
+// is written) never writes through a link planted at its name.
+TEST_F(DemoGame, ARecordingNeverWritesThroughALinkAtItsTemporaryName)
+{
+    const std::string elsewhere = dir.write("elsewhere", "someone else's");
+    ASSERT_EQ(symlink(elsewhere.c_str(), (demoPath + ".tmp").c_str()), 0);
+    record(player());
+    EXPECT_EQ(readFile(elsewhere), "someone else's");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(demoPath + ".tmp")));
+    CDemo demo;
+    std::string error;
+    EXPECT_TRUE(readDemoFile(demoPath, demo, error)) << error;
 }
 
 // A game ended by a fatal error still leaves its demo, up to the frame of the error.
