@@ -16,7 +16,7 @@ public:
     static T& instance()
     {
         static T theInstance;
-        static const bool made = (living = &theInstance, true);
+        static const bool made = (living = &theInstance, self = &theInstance, true);
         (void)made;
         if (!living) {
             std::fputs("zepo: a manager object was used after the exit handlers destroyed it\n", stderr);
@@ -33,8 +33,14 @@ public:
 
 protected:
     Singleton() = default;
-    virtual ~Singleton() { living = nullptr; }
+    // Another object of the class (a copy of the defaults, say) leaves the instance alone.
+    virtual ~Singleton()
+    {
+        if (this == self)
+            living = nullptr;
+    }
 
 private:
     static inline T* living = nullptr;
+    static inline const Singleton* self = nullptr;
 };
