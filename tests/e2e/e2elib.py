@@ -45,9 +45,10 @@ class Game:
     command line go) with a scratch home there ("home") and its data read from a scratch data
     root ("root") of links to the game's own. files puts files in place first: the player's
     files in the home, where the game keeps them, the others in the data root; env (a value of
-    None removes the variable) is added to the game's environment."""
+    None removes the variable) is added to the game's environment; the game's command line
+    follows the words of run_as (e.g. a program that runs it as another user)."""
 
-    def __init__(self, *args, files=None, env=None, scale=1):
+    def __init__(self, *args, files=None, env=None, scale=1, run_as=()):
         self.workdir = tempfile.mkdtemp(prefix="zepo-e2e-")
         self.home = os.path.join(self.workdir, "home")
         self.root = link_data(os.path.join(self.workdir, "root"))
@@ -62,7 +63,7 @@ class Game:
         # size); at 1 the screenshots show the picture pixel for pixel.
         if scale is not None:
             args = ("--scale", str(scale), *args)
-        self.process = subprocess.Popen([ZEPO_BIN, *args], cwd=self.workdir, env=self.environment,
+        self.process = subprocess.Popen([*run_as, ZEPO_BIN, *args], cwd=self.workdir, env=self.environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.window = None
 

@@ -18,7 +18,7 @@ import time
 from pathlib import Path
 
 from e2elib import GAME_DIR, ZEPO_BIN, fail, start_game
-from screen_text import LARGE, SMALL, expect_text, font
+from player_folders import choose_the_next_difficulty
 
 SOURCE = Path(__file__).resolve().parents[2]
 DEMO = SOURCE / "tests/demos/game/easy_l2.demo"
@@ -74,18 +74,6 @@ def no_data(binary, scratch, what, **extra):
     return done.returncode, done.stderr
 
 
-def choose_volby_and_difficulty(game):
-    """Skips the story, opens "volby" and changes the difficulty, which saves video.cfg."""
-    game.key("space")
-    expect_text(game, LARGE, ">hraj", 70, 245)
-    game.key("Down", "Down", delay_ms=150)
-    expect_text(game, LARGE, ">volby", 70, 245 + 2 * font(LARGE).height)
-    game.key("Return")
-    expect_text(game, SMALL, ">Obtiznost: spacek", 70, 245)
-    game.key("Return")
-    expect_text(game, SMALL, ">Obtiznost: sokolik", 70, 245)
-
-
 def expect_bytes(path, contents):
     if not path.exists():
         fail("%s was not written" % path)
@@ -103,7 +91,7 @@ def xdg_folders(data, scratch):
     game = start_game(env={"ZEPO_DATA_DIR": str(data), "XDG_CONFIG_HOME": str(xdg / "config"),
                            "XDG_DATA_HOME": str(xdg / "data")})
     try:
-        choose_volby_and_difficulty(game)
+        choose_the_next_difficulty(game)
         expect_bytes(xdg / "config/zepo/video.cfg", b"FULLSCREEN 0\nDIF 1\nHINTS 1\n")
         expect_bytes(xdg / "data/zepo/top10.bin", b"")
         if os.listdir(game.home):
@@ -117,7 +105,7 @@ def xdg_folders(data, scratch):
 def relative_xdg_values(data):
     game = start_game(env={"ZEPO_DATA_DIR": str(data), "XDG_CONFIG_HOME": "config", "XDG_DATA_HOME": "data"})
     try:
-        choose_volby_and_difficulty(game)
+        choose_the_next_difficulty(game)
         expect_bytes(Path(game.path("video.cfg")), b"FULLSCREEN 0\nDIF 1\nHINTS 1\n")
         expect_bytes(Path(game.path("top10.bin")), b"")
         for made in (".config", ".config/zepo", ".local", ".local/share/zepo"):
