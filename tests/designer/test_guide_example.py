@@ -3,6 +3,7 @@ guide into a player's data folder, pass zepo --check and validate against the sc
 names for them, and the guide's table of schemas names every schema of the data folder."""
 import os
 import re
+import shutil
 import subprocess
 import unittest
 
@@ -70,6 +71,21 @@ class GuideExample(unittest.TestCase):
         result = self.root.run("--check", "garden")
         self.assertEqual(result.returncode, 1)
         self.assertRegex(result.stdout, "^" + re.escape(path) + r":\d+: CLOVEK1 at \(150, 440\): its box touches")
+
+    def test_a_background_of_your_own_is_named_by_its_absolute_path(self):
+        own = os.path.join(self.data, "garden.png")
+        shutil.copyfile(os.path.join(GAME_DIR, "data", "gfx", "bg_dunes.png"), own)
+        path = os.path.join(self.data, "maps/garden/g1_map.xml")
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        for background, expected in ((own, ""), (own + ".missing", "no background picture")):
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(text.replace('background="data/gfx/bg_meadow.png"', 'background="%s"' % background))
+            result = self.root.run("--check", "garden")
+            if expected:
+                self.assertIn(expected, result.stdout)
+            else:
+                self.assertEqual((result.returncode, result.stdout), (0, ""), result.stderr)
 
     def test_every_xml_file_of_the_example_follows_its_schema(self):
         checked = 0
