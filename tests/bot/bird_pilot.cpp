@@ -65,17 +65,17 @@ bool falling(const CMapEntity& bird)
     return bird.getSprite()->currentFramesetName() == "FALL";
 }
 
-// The bird's sideways speed as its controller sets it for the keys held.
-float steerFor(const CControls& keys)
+// The bird's sideways speed as its controller sets it for the keys held in this wind.
+float steerFor(const CControls& keys, float wind)
 {
     const CGlobals& globals = CGlobals::instance();
     const bool windMoves = globals.difficulty != 0;
     const float s = globals.birdSpeed;
-    float steer = windMoves ? globals.wind / 4 : 0;
+    float steer = windMoves ? wind / 4 : 0;
     if (keys.left)
-        steer = windMoves ? (globals.wind / 4 - 3) * s : -3 * s;
+        steer = windMoves ? (wind / 4 - 3) * s : -3 * s;
     if (keys.right)
-        steer = windMoves ? (globals.wind / 4 + 3) * s : 3 * s;
+        steer = windMoves ? (wind / 4 + 3) * s : 3 * s;
     return steer;
 }
 
@@ -104,17 +104,18 @@ std::vector<CBirdPilot::CPlan> everyPlan()
     return plans;
 }
 
-// The bird's top-left corner after each frame of the plan.
-std::vector<std::pair<float, float>> flight(const CMapEntity& bird, const CBirdPilot::CPlan& plan, int frames)
+// The bird's top-left corner after each frame of the plan in this wind.
+std::vector<std::pair<float, float>> flight(const CMapEntity& bird, const CBirdPilot::CPlan& plan, int frames,
+                                            float wind)
 {
     const CGlobals& globals = CGlobals::instance();
     const float s = globals.birdSpeed;
-    const float base = globals.difficulty != 0 ? globals.wind / 4 : 0;
+    const float base = globals.difficulty != 0 ? wind / 4 : 0;
     float x = bird.getX(), y = bird.getY();
     std::vector<std::pair<float, float>> path;
     for (int k = 0; k < frames; ++k) {
         const CControls& keys = k < plan.switchAt ? plan.first : plan.then;
-        const float steer = steerFor(keys);
+        const float steer = steerFor(keys, wind);
         y += keys.down ? 3 * s : 1;
         x += base;
         if ((keys.right && x + steer < 600) || (keys.left && x - steer > 0))
@@ -133,6 +134,17 @@ CBox droppingBoxAt(float x, float y)
     return {x + box.x, y + box.y, static_cast<float>(box.w), static_cast<float>(box.h)};
 }
 
+// A parachute with its crate still on.
+bool isParachute(const CMapEntity& entity)
+{
+    return entity.getName().compare(0, 5, "PADAK") == 0 && entity.getSprite()->currentFramesetName() == "FRAMESET1";
+}
+
+}
+
+CBirdPilot::CBirdPilot(std::unique_ptr<CHumanProfile> human, float cruiseHeight)
+    : human(std::move(human)), cruise(cruiseHeight)
+{
 }
 
 int scoreFor(const std::string& entityName)
@@ -149,6 +161,11 @@ void CBirdPilot::forecastAll(const CMapEntitiesCollection& collection)
     chasers.clear();
     obstacles.clear();
     for (const auto& entity : collection.all()) {
+        // A person knows only what they have seen, and dodges a threat only once they have
+        // taken it in; without a profile everything is seen as it is now.
+        const CSighting* seen = human ? human->seen(*entity) : nullptr;
+        if (human && !seen)
+            continue;
         for (const CDripPoint& drip : dripPoints) {
             if (entity->getName() != drip.icicle)
                 continue;
@@ -158,13 +175,22 @@ void CBirdPilot::forecastAll(const CMapEntitiesCollection& collection)
         if (entity->isRemoved() || entity->currentBox().w == 0)
             continue;
         const Uint32 cls = entity->getCollisionClass();
-        const bool hazard = cls == 3 || cls == 4;
-        const bool unwanted = unwantedParachutes.count(entity->getName()) &&
-                              entity->getSprite()->currentFramesetName() == "FRAMESET1";
+        const bool hazard = (cls == 3 || cls == 4) && (!human || human->reactsTo(*seen));
+        // A person takes the parachutes they notice, whatever the crate holds.
+        const bool unwanted = !human && unwantedParachutes.count(entity->getName()) && isParachute(*entity);
+        const bool wanted = entity->getName() == "PADAKBOBKY" || (human && isParachute(*entity));
         const bool stopsDroppings = cls == 3 || cls == 5;
-        if (!hazard && !unwanted && !stopsDroppings && entity->getName() != "EGG" && entity->getName() != "PADAKBOBKY")
+        if (!hazard && !unwanted && !stopsDroppings && !wanted && entity->getName() != "EGG")
             continue;
-        paths[entity.get()] = forecast(*entity, dropFrames);
+        if (human) {
+            // What was seen a moment ago is followed on in the mind to now: only what changed
+            // since (a turn, a throw) is not known yet.
+            std::vector<CBox> path = forecast(*seen, motionOf(*entity), human->delay() + dropFrames);
+            path.erase(path.begin(), path.begin() + human->delay());
+            paths[entity.get()] = std::move(path);
+        } else {
+            paths[entity.get()] = forecast(*entity, dropFrames);
+        }
         if (hazard && chaserNames.count(entity->getName()))
             chasers.push_back(entity.get());
         else if (hazard)
@@ -176,6 +202,22 @@ void CBirdPilot::forecastAll(const CMapEntitiesCollection& collection)
     }
 }
 
+CBox CBirdPilot::boxSeen(const CMapEntity& entity) const
+{
+    const CSighting* seen = human ? human->seen(entity) : nullptr;
+    return seen ? seen->box : boxOf(entity);
+}
+
+std::vector<CBox> CBirdPilot::judgedDroppingPath(const CMapEntity& bird, float steer) const
+{
+    const CBox start = droppingBoxAt(bird.getX() + 15, bird.getY() + 20);
+    std::vector<CBox> drop = droppingPath(start, wind / 2 + steer, dropFrames);
+    if (human)
+        for (CBox& box : drop)
+            box = box.moved(human->misjudgement(box.top - start.top, wind), 0);
+    return drop;
+}
+
 bool CBirdPilot::committedTo(const CMapEntity* target) const
 {
     auto found = committed.find(target);
@@ -184,10 +226,8 @@ bool CBirdPilot::committedTo(const CMapEntity* target) const
 
 const CMapEntity* CBirdPilot::landsOn(const CMapEntity& bird, float steer, int* frames) const
 {
-    const CGlobals& globals = CGlobals::instance();
     const CMap& map = *level->getMap();
-    const std::vector<CBox> drop =
-        droppingPath(droppingBoxAt(bird.getX() + 15, bird.getY() + 20), globals.wind / 2 + steer, dropFrames);
+    const std::vector<CBox> drop = judgedDroppingPath(bird, steer);
     for (int k = 0; k < dropFrames; ++k) {
         const CBox& box = drop[static_cast<size_t>(k)];
         if (box.top > 480 || box.left < -100 || box.left > 740 || onSolidCell(map, box))
@@ -206,7 +246,7 @@ bool CBirdPilot::goalAwayFromVultures(const CMapEntity& bird, CGoal& goal) const
 {
     const CBox me = boxOf(bird);
     for (const CMapEntity* chaser : chasers) {
-        const CBox vulture = boxOf(*chaser);
+        const CBox vulture = boxSeen(*chaser);
         const float dx = vulture.centerX() - me.centerX(), dy = vulture.centerY() - me.centerY();
         // The golden one bombs when it is above the bird and not far to either side.
         const bool bombing = chaser->getName() == "GOLDENSUP" && dy < 0 && dx > -160 && dx < 180;
@@ -258,17 +298,15 @@ bool CBirdPilot::goalForEgg(const CMapEntity& bird, CGoal& goal) const
     return soonestBreak != std::numeric_limits<int>::max();
 }
 
-bool CBirdPilot::goalForAmmunition(const CMapEntity& bird, CGoal& goal) const
+template <typename Filter> bool CBirdPilot::goalForParachute(const CMapEntity& bird, CGoal& goal, Filter accepts) const
 {
-    if (CGlobals::instance().ammo > lowAmmunition)
-        return false;
     const CBox birdBox = boxOf(bird);
     float nearest = std::numeric_limits<float>::max();
     for (const auto& entry : paths) {
-        if (entry.first->getName() != "PADAKBOBKY" || entry.first->getSprite()->currentFramesetName() != "FRAMESET1")
+        if (!isParachute(*entry.first))
             continue;
         const CBox crate = entry.second[2];
-        if (crate.top > 300)
+        if (crate.top > 300 || !accepts(*entry.first, crate))
             continue;
         const float dx = crate.centerX() - birdBox.centerX(), dy = crate.centerY() - birdBox.centerY();
         if (std::fabs(dx) + std::fabs(dy) < nearest) {
@@ -279,11 +317,28 @@ bool CBirdPilot::goalForAmmunition(const CMapEntity& bird, CGoal& goal) const
     return nearest != std::numeric_limits<float>::max();
 }
 
+bool CBirdPilot::goalForAmmunition(const CMapEntity& bird, CGoal& goal) const
+{
+    if (CGlobals::instance().ammo > lowAmmunition)
+        return false;
+    return goalForParachute(bird, goal, [](const CMapEntity& crate, const CBox&) {
+        return crate.getName() == "PADAKBOBKY";
+    });
+}
+
+bool CBirdPilot::goalForNoticedParachute(const CMapEntity& bird, CGoal& goal) const
+{
+    if (!human)
+        return false;
+    const CBox birdBox = boxOf(bird);
+    return goalForParachute(bird, goal, [&](const CMapEntity&, const CBox& crate) {
+        return human->notices(crate, birdBox);
+    });
+}
+
 bool CBirdPilot::goalForTarget(const CMapEntity& bird, float steer, CGoal& goal) const
 {
-    const CGlobals& globals = CGlobals::instance();
-    const std::vector<CBox> drop =
-        droppingPath(droppingBoxAt(bird.getX() + 15, bird.getY() + 20), globals.wind / 2 + steer, dropFrames);
+    const std::vector<CBox> drop = judgedDroppingPath(bird, steer);
     float best = std::numeric_limits<float>::max();
     for (const CMapEntity* target : obstacles) {
         const int score = scoreFor(target->getName());
@@ -300,7 +355,7 @@ bool CBirdPilot::goalForTarget(const CMapEntity& bird, float steer, CGoal& goal)
             const float cost = std::fabs(dx) - score / 10.0f;
             if (cost < best) {
                 best = cost;
-                goal = {std::clamp(bird.getX() + dx, 2.0f, 590.0f), cruiseY};
+                goal = {std::clamp(bird.getX() + dx, 2.0f, 590.0f), cruise};
             }
             break;
         }
@@ -332,6 +387,9 @@ CControls CBirdPilot::fly(const CMapEntitiesCollection& collection, const CContr
 {
     ++frame;
     level = &collection;
+    if (human)
+        human->look(collection, CGlobals::instance().wind);
+    wind = human ? human->wind() : CGlobals::instance().wind;
     for (auto entry = committed.begin(); entry != committed.end();)
         entry = entry->second < frame ? committed.erase(entry) : std::next(entry);
     const CMapEntity* bird = collection.getPlayer();
@@ -341,15 +399,18 @@ CControls CBirdPilot::fly(const CMapEntitiesCollection& collection, const CContr
 
     CControls keys;
     int lands = 0;
-    const CMapEntity* target = landsOn(*bird, steerFor(held), &lands);
+    const CMapEntity* target = landsOn(*bird, steerFor(held, wind), &lands);
     if (target && !committedTo(target) && CGlobals::instance().ammo > 0) {
         keys.fire = true;
         committed[target] = frame + lands + 1;
+        if (human)
+            human->letGo();
     }
 
-    CGoal goal{bird->getX(), cruiseY};
-    if (!goalAwayFromVultures(*bird, goal) && !goalForEgg(*bird, goal) && !goalForAmmunition(*bird, goal))
-        goalForTarget(*bird, steerFor(CControls()), goal);
+    CGoal goal{bird->getX(), cruise};
+    if (!goalAwayFromVultures(*bird, goal) && !goalForEgg(*bird, goal) && !goalForAmmunition(*bird, goal) &&
+        !goalForNoticedParachute(*bird, goal))
+        goalForTarget(*bird, steerFor(CControls(), wind), goal);
 
     // The keys that lead to the goal; if they lead into harm, the start of the safe plan that
     // comes closest to it.
@@ -359,24 +420,21 @@ CControls CBirdPilot::fly(const CMapEntitiesCollection& collection, const CContr
     wanted.right = dx > 2;
     wanted.up = dy < -2;
     wanted.down = dy > 8;
-    if (danger(*bird, flight(*bird, {wanted, flightFrames, wanted}, flightFrames)) == 0) {
-        wanted.fire = keys.fire;
-        return wanted;
-    }
-
-    static const std::vector<CPlan> plans = everyPlan();
-    float bestCost = std::numeric_limits<float>::max();
-    for (const CPlan& plan : plans) {
-        const std::vector<std::pair<float, float>> path = flight(*bird, plan, flightFrames);
-        float closest = std::numeric_limits<float>::max();
-        for (const auto& place : path)
-            closest = std::min(closest, std::fabs(place.first - goal.x) + std::fabs(place.second - goal.y));
-        const float cost = 1e4f * danger(*bird, path) + closest;
-        if (cost < bestCost) {
-            bestCost = cost;
-            wanted = plan.first;
+    if (danger(*bird, flight(*bird, {wanted, flightFrames, wanted}, flightFrames, wind)) != 0) {
+        static const std::vector<CPlan> plans = everyPlan();
+        float bestCost = std::numeric_limits<float>::max();
+        for (const CPlan& plan : plans) {
+            const std::vector<std::pair<float, float>> path = flight(*bird, plan, flightFrames, wind);
+            float closest = std::numeric_limits<float>::max();
+            for (const auto& place : path)
+                closest = std::min(closest, std::fabs(place.first - goal.x) + std::fabs(place.second - goal.y));
+            const float cost = 1e4f * danger(*bird, path) + closest;
+            if (cost < bestCost) {
+                bestCost = cost;
+                wanted = plan.first;
+            }
         }
     }
     wanted.fire = keys.fire;
-    return wanted;
+    return human ? human->hands(wanted, held) : wanted;
 }

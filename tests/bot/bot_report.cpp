@@ -1,6 +1,7 @@
 #include "bot/bot_report.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 
 namespace {
@@ -29,6 +30,12 @@ std::string livesColumn(const CLevelRecord& record)
     return std::to_string(record.livesLost()) + (why.empty() ? "" : " (" + why + ")");
 }
 
+}
+
+const std::string& CLevelRecord::kind() const
+{
+    static const std::string unknown;
+    return runs.empty() ? unknown : runs.front().kind;
 }
 
 Uint32 CLevelRecord::best() const
@@ -114,12 +121,66 @@ std::string CLevelRecord::note() const
 
 std::string resultsTable(const std::vector<CLevelRecord>& records)
 {
-    std::string table = "| Set | Level | Required | Best | Median | Near misses | Won | Lives lost | Note |\n"
-                        "|---|---|---:|---:|---:|---:|---:|---|---|\n";
+    std::string table = "| Set | Level | Kind | Required | Best | Median | Near misses | Won | Lives lost | Note |\n"
+                        "|---|---|---|---:|---:|---:|---:|---:|---|---|\n";
     for (const CLevelRecord& record : records)
-        table += "| " + record.set + " | " + record.level + " | " + std::to_string(record.required()) + " | " +
+        table += "| " + record.set + " | " + record.level + " | " + record.kind() + " | " +
+                 std::to_string(record.required()) + " | " +
                  std::to_string(record.best()) + " | " + std::to_string(record.median()) + " | " +
                  std::to_string(record.nearMissShare()) + " % | " + std::to_string(record.wins()) + "/" + std::to_string(record.runs.size()) + " | " +
                  livesColumn(record) + " | " + record.note() + " |\n";
     return table;
+}
+
+namespace {
+
+std::vector<std::string> cellsOf(const std::string& row)
+{
+    std::vector<std::string> cells;
+    size_t at = row.find('|');
+    while (at != std::string::npos) {
+        const size_t next = row.find('|', at + 1);
+        if (next == std::string::npos)
+            break;
+        std::string cell = row.substr(at + 1, next - at - 1);
+        const size_t first = cell.find_first_not_of(' '), last = cell.find_last_not_of(' ');
+        cells.push_back(first == std::string::npos ? "" : cell.substr(first, last - first + 1));
+        at = next;
+    }
+    return cells;
+}
+
+Uint32 number(const std::string& text)
+{
+    return static_cast<Uint32>(std::strtoul(text.c_str(), nullptr, 10));
+}
+
+}
+
+std::vector<CLevelRecord> readResultsTable(const std::string& table)
+{
+    std::vector<CLevelRecord> records;
+    size_t start = 0;
+    while (start < table.size()) {
+        size_t end = table.find('\n', start);
+        if (end == std::string::npos)
+            end = table.size();
+        const std::vector<std::string> cells = cellsOf(table.substr(start, end - start));
+        start = end + 1;
+        // Set, level, kind, required, best, median, near misses, won ("3/5"), lives lost, note.
+        const size_t slash = cells.size() >= 8 ? cells[7].find('/') : std::string::npos;
+        if (cells.size() < 10 || cells[0] == "Set" || slash == std::string::npos)
+            continue;
+        const Uint32 wins = number(cells[7].substr(0, slash)), plays = number(cells[7].substr(slash + 1));
+        CLevelRecord record{cells[0], cells[1], {}};
+        for (Uint32 play = 0; play < plays; ++play) {
+            CRunResult run;
+            run.kind = cells[2];
+            run.required = number(cells[3]);
+            run.ending = play < wins ? EEnding::Won : EEnding::Short;
+            record.runs.push_back(run);
+        }
+        records.push_back(record);
+    }
+    return records;
 }

@@ -12,6 +12,7 @@ struct CLevelRecord
     std::vector<CRunResult> runs;
 
     Uint32 required() const { return runs.empty() ? 0 : runs.front().required; }
+    const std::string& kind() const;
     Uint32 best() const;
     // The middle score (the lower one of the two middle scores for an even count).
     Uint32 median() const;
@@ -25,6 +26,10 @@ struct CLevelRecord
     std::string note() const;
 };
 
-// The table of every record: set, level, required score, best and median score, the share of
-// near misses in the score, wins, lives lost (with what took them) and the note.
+// The table of every record: set, level, its kind, required score, best and median score, the
+// share of near misses in the score, wins, lives lost (with what took them) and the note.
 std::string resultsTable(const std::vector<CLevelRecord>& records);
+
+// The records of a table as resultsTable writes it, as far as the curve needs them: the kind,
+// the required score and how many of the plays were won (the lost ones as lost on time).
+std::vector<CLevelRecord> readResultsTable(const std::string& table);

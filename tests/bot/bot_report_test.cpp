@@ -26,6 +26,8 @@ TEST(BotReport, SummarisesTheRunsOfALevel)
     CLevelRecord record{"easy", "l1",
                         {run(900, EEnding::Won, 600, 450), run(300, EEnding::Short), fell("KAMEN"),
                          run(750, EEnding::Won, 600, 150)}};
+    for (CRunResult& played : record.runs)
+        played.kind = "summer";
     EXPECT_EQ(record.required(), 600u);
     EXPECT_EQ(record.best(), 900u);
     EXPECT_EQ(record.median(), 300u);  // the lower middle of 300, 300, 750, 900
@@ -33,9 +35,20 @@ TEST(BotReport, SummarisesTheRunsOfALevel)
     EXPECT_EQ(record.livesLost(), 2);
     EXPECT_EQ(record.nearMissShare(), 26);  // 600 of 2250
     EXPECT_EQ(record.note(), "brought down by KAMEN");
-    EXPECT_EQ(resultsTable({record}), "| Set | Level | Required | Best | Median | Near misses | Won | Lives lost | Note |\n"
-                                      "|---|---|---:|---:|---:|---:|---:|---|---|\n"
-                                      "| easy | l1 | 600 | 900 | 300 | 26 % | 2/4 | 2 (1 hit, 1 time) | brought down by KAMEN |\n");
+    const std::string table = resultsTable({record});
+    EXPECT_EQ(table, "| Set | Level | Kind | Required | Best | Median | Near misses | Won | Lives lost | Note |\n"
+                     "|---|---|---|---:|---:|---:|---:|---:|---|---|\n"
+                     "| easy | l1 | summer | 600 | 900 | 300 | 26 % | 2/4 | 2 (1 hit, 1 time) | brought down by KAMEN |\n");
+
+    // Read back, the table tells the kind, the required score and the plays won.
+    const std::vector<CLevelRecord> read = readResultsTable("Some words | not a row\n" + table);
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].set, "easy");
+    EXPECT_EQ(read[0].level, "l1");
+    EXPECT_EQ(read[0].kind(), "summer");
+    EXPECT_EQ(read[0].required(), 600u);
+    EXPECT_EQ(read[0].wins(), 2);
+    EXPECT_EQ(read[0].runs.size(), 4u);
 }
 
 TEST(BotReport, NotesWhatTheDesignersShouldLookAt)

@@ -76,27 +76,43 @@ EMotion motionOf(const CMapEntity& entity)
     return EMotion::Straight;
 }
 
+CSighting sightingOf(const CMapEntity& entity)
+{
+    CSighting seen;
+    seen.entity = &entity;
+    seen.kind = entity.getKind();
+    seen.x = entity.getX();
+    seen.y = entity.getY();
+    seen.prevX = entity.getPrevX();
+    seen.prevY = entity.getPrevY();
+    seen.box = boxOf(entity);
+    seen.frameWidth = frameWidth(entity);
+    return seen;
+}
+
 std::vector<CBox> forecast(const CMapEntity& entity, int steps)
+{
+    return forecast(sightingOf(entity), motionOf(entity), steps);
+}
+
+std::vector<CBox> forecast(const CSighting& seen, EMotion motion, int steps)
 {
     std::vector<CBox> path;
     path.reserve(static_cast<size_t>(steps));
-    const CBox now = boxOf(entity);
-    float x = entity.getX(), y = entity.getY();
-    float vx = entity.getX() - entity.getPrevX(), vy = entity.getY() - entity.getPrevY();
-    const EMotion motion = motionOf(entity);
-    const int width = frameWidth(entity);
+    float x = seen.x, y = seen.y;
+    float vx = seen.x - seen.prevX, vy = seen.y - seen.prevY;
     for (int k = 0; k < steps; ++k) {
         if (motion == EMotion::Thrown && vy < throwTopSpeed)
             vy += throwGravity;
         x += vx;
         y += vy;
         if (motion == EMotion::Walking) {
-            if (x + width > walkRightEdge)
+            if (x + seen.frameWidth > walkRightEdge)
                 vx = -std::fabs(vx);
             if (x < walkLeftTurn)
                 vx = std::fabs(vx);
         }
-        path.push_back(now.moved(x - entity.getX(), y - entity.getY()));
+        path.push_back(seen.box.moved(x - seen.x, y - seen.y));
     }
     return path;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <SDL.h>
+
 #include <vector>
 
 class CMap;
@@ -25,6 +27,20 @@ struct CBox
 // The box of the entity's current frame where the entity is now.
 CBox boxOf(const CMapEntity& entity);
 
+// What a look at an entity takes in: where it is and where it was the frame before, its box
+// and the width of its frame (walkers turn by it), and how it moves.
+struct CSighting
+{
+    const CMapEntity* entity = nullptr;  // which one it is; only compared, never read through
+    Uint32 kind = 0;
+    float x = 0, y = 0, prevX = 0, prevY = 0;
+    CBox box;
+    int frameWidth = 0;
+    int firstSeen = 0;  // the frame of the first look that found it on the screen
+};
+
+CSighting sightingOf(const CMapEntity& entity);
+
 // Whether a box lies on a blocking cell of the map's first two layers (the contact pass's rule).
 bool onSolidCell(const CMap& map, const CBox& box);
 
@@ -33,8 +49,10 @@ bool onSolidCell(const CMap& map, const CBox& box);
 enum class EMotion { Straight, Walking, Thrown };
 EMotion motionOf(const CMapEntity& entity);
 
-// The entity's box after each of the next `steps` frames (element k: after k + 1 frames).
+// The entity's box after each of the next `steps` frames (element k: after k + 1 frames), from
+// where it is now or from where it was seen.
 std::vector<CBox> forecast(const CMapEntity& entity, int steps);
+std::vector<CBox> forecast(const CSighting& seen, EMotion motion, int steps);
 
 // A dropping let go now at (x, y) with a sideways speed: it falls 2 pixels a frame and its
 // drift fades by 0.03 a frame. Element k: its box after k + 1 frames.

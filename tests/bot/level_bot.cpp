@@ -3,23 +3,30 @@
 // often it won and the lives it lost. A level it never wins may be unwinnable; one it wins easily
 // on "hard" may be too easy.
 //
-//     build/tests/zepo_level_bot [--set easy|medium|hard]... [--level NAME]... [--runs N]
-//                                [--write FILE] [--require-a-win]
+//     build/tests/zepo_level_bot [--profile default|human] [--set easy|medium|hard]...
+//                                [--level NAME]... [--runs N] [--write FILE] [--require-a-win]
+//     build/tests/zepo_level_bot --check-curve FILE
 //
-// --write saves the table as a Markdown page (tools/levels/BOT_RESULTS.md is made so);
-// --require-a-win ends with status 1 when a set is played without a single won level.
+// --profile human plays like a person (late sight, reaction time, misjudged drops);
+// --write puts the rows into the profile's section of a Markdown page (tools/levels/BOT_RESULTS.md
+// is made so); --require-a-win ends with status 1 when a set is played without a single won
+// level; --check-curve checks such a page against the difficulty curve without playing (status 1
+// and a line per fault when it does not hold).
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/paths.h"
 #include "bot/bot_report.h"
+#include "bot/difficulty_curve.h"
 #include "bot/level_runner.h"
+#include "bot/results_page.h"
 
 namespace {
 
@@ -29,13 +36,16 @@ struct COptions
     std::vector<std::string> levels;
     unsigned runs = 5;
     std::string write;
+    std::string checkCurve;
+    EProfile profile = EProfile::Default;
     bool requireAWin = false;
 };
 
 [[noreturn]] void usage(const char* reason)
 {
-    std::fprintf(stderr, "zepo_level_bot: %s\nusage: zepo_level_bot [--set easy|medium|hard]... [--level NAME]... "
-                         "[--runs N] [--write FILE] [--require-a-win]\n", reason);
+    std::fprintf(stderr, "zepo_level_bot: %s\nusage: zepo_level_bot [--profile default|human] [--set easy|medium|hard]... "
+                         "[--level NAME]... [--runs N] [--write FILE] [--require-a-win]\n"
+                         "       zepo_level_bot --check-curve FILE\n", reason);
     std::exit(2);
 }
 
@@ -61,6 +71,13 @@ COptions parse(int argc, char** argv)
                 usage("--runs needs a number above 0");
         } else if (argument == "--write") {
             options.write = std::filesystem::absolute(value()).string();
+        } else if (argument == "--profile") {
+            const std::string name = value();
+            if (name != "default" && name != "human")
+                usage(("no profile " + name).c_str());
+            options.profile = name == "human" ? EProfile::Human : EProfile::Default;
+        } else if (argument == "--check-curve") {
+            options.checkCurve = std::filesystem::absolute(value()).string();
         } else if (argument == "--require-a-win") {
             options.requireAWin = true;
         } else {
@@ -94,22 +111,27 @@ const char* endingWord(EEnding ending)
     return "";
 }
 
-std::string page(const COptions& options, const std::vector<CLevelRecord>& records)
+std::string readFile(const std::string& path)
 {
-    return "# Level bot results\n\n"
-           "Made by `zepo_level_bot` (tests/bot): every level of the sets played " +
-           std::to_string(options.runs) +
-           " times (random seeds 1 to " + std::to_string(options.runs) +
-           ") through the game's own gameplay state, 20 ms frames on a virtual clock, the bot's key presses as the "
-           "player's. The bot keeps the bird high, drops where its forecast of the target's walk and the "
-           "wind says the dropping lands, dodges what would fell the bird, catches eggs and fetches ammunition; on "
-           "the rescue level it walks the carrier to the fainted birds and refills at the cauldron. It never takes "
-           "the parachute that wins a level at once. A human plays better: a level the bot never wins needs a look, "
-           "and one it wins easily on hard is a tuning hint.\n\n"
-           "Each attempt ends at the level's verdict; a lost one costs a life (hit: the bird fell; time: the clock "
-           "ran out below the required score; egg/heat: an egg broke or a fainted bird overheated).\n\n"
-           "Regenerate with `build/tests/zepo_level_bot --runs " + std::to_string(options.runs) +
-           " --write tools/levels/BOT_RESULTS.md`.\n\n" + resultsTable(records);
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+int checkCurve(const std::string& path)
+{
+    std::ifstream file(path);
+    if (!file) {
+        std::fprintf(stderr, "zepo_level_bot: cannot read %s\n", path.c_str());
+        return 2;
+    }
+    const std::string page = readFile(path);
+    const std::vector<std::string> faults =
+        curveFaults(sectionRecords(page, EProfile::Human), sectionRecords(page, EProfile::Default));
+    for (const std::string& fault : faults)
+        std::printf("%s: %s\n", path.c_str(), fault.c_str());
+    if (faults.empty())
+        std::printf("%s: the difficulty curve holds\n", path.c_str());
+    return faults.empty() ? 0 : 1;
 }
 
 }
@@ -141,6 +163,8 @@ private:
 int main(int argc, char** argv)
 {
     COptions options = parse(argc, argv);
+    if (!options.checkCurve.empty())
+        return checkCurve(fromStartingFolder(options.checkCurve));
     options.write = fromStartingFolder(options.write);
     const CScratchHome home;
     if (chdir(ZEPO_GAME_DIR) != 0) {
@@ -160,7 +184,7 @@ int main(int argc, char** argv)
                 continue;
             CLevelRecord record{set, level, {}};
             for (unsigned seed = 1; seed <= options.runs; ++seed) {
-                record.runs.push_back(runner.play(set, level, seed));
+                record.runs.push_back(runner.play(set, level, seed, options.profile));
                 const CRunResult& run = record.runs.back();
                 std::fprintf(stderr, "%s %s seed %u: %s, %u of %u after %u s\n", set.c_str(), level.c_str(), seed,
                              endingWord(run.ending), run.score, run.required, run.seconds);
@@ -174,8 +198,9 @@ int main(int argc, char** argv)
     const std::string table = resultsTable(records);
     std::fputs(table.c_str(), stdout);
     if (!options.write.empty()) {
+        const std::string page = resultsPage(readFile(options.write), options.profile, records);
         std::ofstream file(options.write);
-        file << page(options, records);
+        file << page;
         if (!file) {
             std::fprintf(stderr, "zepo_level_bot: cannot write %s\n", options.write.c_str());
             return 2;

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "app/globals.h"
-#include "bot/pilot.h"
 #include "entity/map_entity.h"
 #include "game/level.h"
 #include "gfx/sprite.h"
@@ -80,6 +79,26 @@ EEnding lostHow(CApplication& app)
     return EEnding::Broke;
 }
 
+const char* const bossNames[] = {"BOSS1", "BOSS2", "HYETILEFT", "HYETIRIGHT"};
+
+std::string kindOf(const CMapEntitiesCollection& level)
+{
+    std::string season, boss;
+    for (const auto& entity : level.all()) {
+        const std::string& name = entity->getName();
+        if (name == "NOSIC")
+            return "rescue";
+        if (name == "PLAYER")
+            season = "summer";
+        if (name == "WINTERPLAYER")
+            season = "winter";
+        for (const char* bossName : bossNames)
+            if (name == bossName)
+                boss = ", boss";
+    }
+    return season + boss;
+}
+
 bool startGame(CApplication& app)
 {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -112,7 +131,7 @@ std::vector<std::string> CLevelRunner::levelsOf(const std::string& set) const
     return names;
 }
 
-CRunResult CLevelRunner::play(const std::string& set, const std::string& level, unsigned seed)
+CRunResult CLevelRunner::play(const std::string& set, const std::string& level, unsigned seed, EProfile profile)
 {
     CGlobals& globals = CGlobals::instance();
     for (Uint32 difficulty = 0; difficulty < 3; ++difficulty)
@@ -127,7 +146,8 @@ CRunResult CLevelRunner::play(const std::string& set, const std::string& level, 
     CRunResult result;
     result.seed = seed;
     result.required = app.level->requiredScore();
-    std::unique_ptr<CPilot> pilot = pilotFor(app.level->getEntities());
+    result.kind = kindOf(app.level->getEntities());
+    std::unique_ptr<CPilot> pilot = pilotFor(app.level->getEntities(), profile, seed);
     const Uint32 limit = (globals.levelClock ? globals.timeLimit + extraTimeMs : clocklessLimitMs) / frameMs;
     Uint32 frames = 0;
     std::string touching;

@@ -8,6 +8,7 @@
 #include "app/application.h"
 #include "app/clock.h"
 #include "bot/bot_keyboard.h"
+#include "bot/pilot.h"
 
 // How a played level ended.
 enum class EEnding
@@ -28,6 +29,9 @@ struct CRunResult
     EEnding ending = EEnding::Unfinished;
     std::string hitBy;  // what brought the bird down
     Uint32 seconds = 0;  // of game time until the level ended
+    // "summer" or "winter" by the bird, with ", boss" on a boss level; "rescue" for the water
+    // carrier's level.
+    std::string kind;
 
     bool won() const { return ending == EEnding::Won; }
     bool costALife() const { return ending == EEnding::Fell || ending == EEnding::Short || ending == EEnding::Broke; }
@@ -47,8 +51,9 @@ public:
 
     // The set's levels in playing order; none when the set has no level list.
     std::vector<std::string> levelsOf(const std::string& set) const;
-    // One attempt at the level with the random generator seeded so, until the level's verdict.
-    CRunResult play(const std::string& set, const std::string& level, unsigned seed);
+    // One attempt at the level with the random generator seeded so (and the profile's own
+    // generator too), until the level's verdict.
+    CRunResult play(const std::string& set, const std::string& level, unsigned seed, EProfile profile);
 
 private:
     CVirtualClock clock{1};

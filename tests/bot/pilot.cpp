@@ -4,10 +4,12 @@
 #include "bot/carrier_pilot.h"
 #include "entity/map_entities_collection.h"
 
-std::unique_ptr<CPilot> pilotFor(const CMapEntitiesCollection& level)
+std::unique_ptr<CPilot> pilotFor(const CMapEntitiesCollection& level, EProfile profile, unsigned seed)
 {
     for (const auto& entity : level.all())
         if (entity->getName() == "NOSIC")
             return std::make_unique<CCarrierPilot>();
+    if (profile == EProfile::Human)
+        return std::make_unique<CBirdPilot>(std::make_unique<CHumanProfile>(seed));
     return std::make_unique<CBirdPilot>();
 }

@@ -22,6 +22,9 @@ public:
     virtual CControls fly(const CMapEntitiesCollection& level, const CControls& held) = 0;
 };
 
+// How the pilot plays: with perfect sight and hands, or as a person does.
+enum class EProfile { Default, Human };
+
 // The pilot for what the level gives the player: the water carrier on the rescue level, the
-// bird everywhere else.
-std::unique_ptr<CPilot> pilotFor(const CMapEntitiesCollection& level);
+// bird everywhere else; a human profile's own randomness is seeded so.
+std::unique_ptr<CPilot> pilotFor(const CMapEntitiesCollection& level, EProfile profile, unsigned seed);
