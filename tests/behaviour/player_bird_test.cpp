@@ -5,8 +5,8 @@
 #include "app/globals.h"
 #include "behaviour/player_bird.h"
 #include "gfx/sprite.h"
-#include "options/options.h"
 #include "scripted_rand.h"
+#include "support/scripted_input.h"
 #include "support/test_level.h"
 
 namespace {
@@ -16,12 +16,7 @@ class PlayerBird : public ::testing::Test
 protected:
     PlayerBird()
     {
-        CControlOptions& keys = CControlOptions::instance();
-        keys.up = SDLK_w;
-        keys.down = SDLK_s;
-        keys.left = SDLK_a;
-        keys.right = SDLK_d;
-        keys.shoot = SDLK_SPACE;
+        defaultControlKeys();
         bird = level.place("PLAYER", 300, 200);
         level.frame();  // binds the controller
         controller = static_cast<CDidudoController2*>(level.controllerOf(bird));

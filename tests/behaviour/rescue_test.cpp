@@ -7,8 +7,8 @@
 #include "app/globals.h"
 #include "behaviour/rescue.h"
 #include "gfx/sprite.h"
-#include "options/options.h"
 #include "frame_watch.h"
+#include "support/scripted_input.h"
 #include "support/test_level.h"
 
 namespace {
@@ -20,12 +20,7 @@ protected:
     Rescue()
     {
         std::srand(9);
-        CControlOptions& keys = CControlOptions::instance();
-        keys.up = SDLK_w;
-        keys.down = SDLK_s;
-        keys.left = SDLK_a;
-        keys.right = SDLK_d;
-        keys.shoot = SDLK_SPACE;
+        defaultControlKeys();
         carrier = level.place("NOSIC", 300, 300);
         level.frame();
         controller = static_cast<CNosicController*>(level.controllerOf(carrier));

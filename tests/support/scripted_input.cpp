@@ -1,5 +1,7 @@
 #include "support/scripted_input.h"
 
+#include "options/options.h"
+
 int CScriptedInput::pollEvent(SDL_Event* event)
 {
     if (queue.empty())
@@ -63,4 +65,14 @@ void CScriptedInput::quit()
     SDL_Event event{};
     event.type = SDL_QUIT;
     queue.push_back(event);
+}
+
+void defaultControlKeys()
+{
+    CControlOptions& keys = CControlOptions::instance();
+    keys.up = SDLK_w;
+    keys.down = SDLK_s;
+    keys.left = SDLK_a;
+    keys.right = SDLK_d;
+    keys.shoot = SDLK_SPACE;
 }

@@ -32,3 +32,6 @@ private:
     std::deque<SDL_Event> queue;
     CInputSource* previous;
 };
+
+// Sets the control keys to the game's own defaults: w, s, a, d to steer and space to shoot.
+void defaultControlKeys();
