@@ -55,7 +55,7 @@ CSoundProbe::CSoundProbe(std::initializer_list<const char*> names)
     for (const char* name : names) {
         if (isProbed(name))
             continue;
-        const std::string file = dir.write("tone.wav", toneWav(30000 + 500 * static_cast<int>(probedLengths().size())));
+        const std::string file = dir.write("tone.wav", toneWav(66150 + 500 * static_cast<int>(probedLengths().size())));
         Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
         if (!chunk) {
             ADD_FAILURE() << "the mixer cannot load the tone for " << name << ": " << Mix_GetError();

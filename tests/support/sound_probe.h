@@ -8,10 +8,10 @@
 std::string toneWav(int samples);
 
 // Lets a check hear which effects the game plays: opens the sound engine on the dummy audio
-// driver and registers, under each effect name, a tone of over a second (still playing when the
-// check looks) of a length no other probed name has (once per name and program run, since the
-// engine keeps what it registers). While it lives the
-// sound switch is on; it silences every channel when it is made and when it goes.
+// driver and registers under each effect name a tone of about three seconds (still playing when
+// the check looks), each name's of its own length; once per name and program run, since the
+// engine keeps what it registers. While it lives the sound switch is on; it silences every
+// channel when it is made and when it goes.
 class CSoundProbe
 {
 public:
