@@ -59,6 +59,9 @@ CBox dripZone(const CMapEntity& icicle, const CDripPoint& drip)
 // gamble, and the one that wins the level at once (the bot plays the level, not the lottery).
 const std::set<std::string> unwantedParachutes = {"PADAKBAD",  "PADAKBADTIME", "PADAKLAVINA",
                                                   "PADAKKING", "PADAKSECRET",  "PADAKLEVEL"};
+// A person soon learns the crates that harm (swapped keys, lost time, an avalanche, a slower
+// bird) and keeps away from them; any other crate is welcome, the gamble and the won level too.
+const std::set<std::string> harmfulParachutes = {"PADAKBAD", "PADAKBADTIME", "PADAKLAVINA", "PADAKKING"};
 
 bool falling(const CMapEntity& bird)
 {
@@ -176,9 +179,9 @@ void CBirdPilot::forecastAll(const CMapEntitiesCollection& collection)
             continue;
         const Uint32 cls = entity->getCollisionClass();
         const bool hazard = (cls == 3 || cls == 4) && (!human || human->reactsTo(*seen));
-        // A person takes the parachutes they notice, whatever the crate holds.
-        const bool unwanted = !human && unwantedParachutes.count(entity->getName()) && isParachute(*entity);
-        const bool wanted = entity->getName() == "PADAKBOBKY" || (human && isParachute(*entity));
+        const bool unwanted = (human ? harmfulParachutes : unwantedParachutes).count(entity->getName()) &&
+                              isParachute(*entity);
+        const bool wanted = entity->getName() == "PADAKBOBKY" || (human && isParachute(*entity) && !unwanted);
         const bool stopsDroppings = cls == 3 || cls == 5;
         if (!hazard && !unwanted && !stopsDroppings && !wanted && entity->getName() != "EGG")
             continue;
@@ -331,8 +334,8 @@ bool CBirdPilot::goalForNoticedParachute(const CMapEntity& bird, CGoal& goal) co
     if (!human)
         return false;
     const CBox birdBox = boxOf(bird);
-    return goalForParachute(bird, goal, [&](const CMapEntity&, const CBox& crate) {
-        return human->notices(crate, birdBox);
+    return goalForParachute(bird, goal, [&](const CMapEntity& parachute, const CBox& crate) {
+        return !harmfulParachutes.count(parachute.getName()) && human->notices(crate, birdBox);
     });
 }
 

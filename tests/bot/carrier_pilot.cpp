@@ -46,6 +46,32 @@ bool fainted(const CMapEntity& bird)
 
 }
 
+CCarrierPilot::CCarrierPilot(std::unique_ptr<CHumanProfile> human) : human(std::move(human)) {}
+
+bool CCarrierPilot::seenFainted(const CMapEntity& bird) const
+{
+    if (!fainted(bird))
+        return false;
+    auto since = faintedSince.find(&bird);
+    return !human || (since != faintedSince.end() && human->reactedAfter(frame - since->second));
+}
+
+CControls CCarrierPilot::fly(const CMapEntitiesCollection& level, const CControls& held)
+{
+    ++frame;
+    if (human) {
+        std::map<const CMapEntity*, int> still;
+        for (const auto& entity : level.all())
+            if (!entity->isRemoved() && fainted(*entity)) {
+                auto since = faintedSince.find(entity.get());
+                still[entity.get()] = since == faintedSince.end() ? frame : since->second;
+            }
+        faintedSince.swap(still);
+    }
+    const CControls keys = keysFor(level, held);
+    return human ? human->hands(keys, held) : keys;
+}
+
 float CCarrierPilot::pourX(const CMapEntity& carrier) const
 {
     return facingLeft ? carrier.centerX() : carrier.centerX() + 20;
@@ -64,7 +90,7 @@ bool CCarrierPilot::walkTo(const CMapEntity& carrier, float x, float within, CCo
     return false;
 }
 
-CControls CCarrierPilot::fly(const CMapEntitiesCollection& level, const CControls& held)
+CControls CCarrierPilot::keysFor(const CMapEntitiesCollection& level, const CControls& held)
 {
     CControls keys;
     const CMapEntity* carrier = firstNamed(level, "NOSIC");
@@ -92,7 +118,7 @@ CControls CCarrierPilot::fly(const CMapEntitiesCollection& level, const CControl
     const CMapEntity* patient = nullptr;
     float urgency = -std::numeric_limits<float>::max();
     for (const auto& entity : level.all()) {
-        if (entity->isRemoved() || !fainted(*entity))
+        if (entity->isRemoved() || !seenFainted(*entity))
             continue;
         const float walk = std::fabs(entity->centerX() - carrier->centerX()) / walkSpeed;
         const float score = entity->getTileContacts().empty()

@@ -46,6 +46,37 @@ TEST_F(CarrierPilot, WatersEveryFaintedBirdBeforeItOverheats)
     EXPECT_EQ(level.count("BONUSDIDUDO"), 0);  // revived and flown off to the right
 }
 
+// Frames from the bird's fainting to the carrier's first move for it (a step or a pour).
+int answersAfter(CCarrierPilot& pilot)
+{
+    CTestLevel level;
+    std::srand(3);
+    level.place("NOSIC", 520, 400);  // the bird faints at about x 320, far to its left
+    level.frame();
+    level.place("KOTEL", 580, 400);
+    CMapEntity* bird = level.place("BONUSDIDUDO", 40, 250);
+    CBotKeyboard keyboard;
+    int faintedAt = -1;
+    for (int frame = 0; frame < 900; ++frame) {
+        letFly(level, pilot, keyboard, 1);
+        if (faintedAt < 0 && bird->getSprite()->currentFramesetName() == "FALL")
+            faintedAt = frame;
+        const CControls& held = keyboard.held();
+        if (held.left || held.right || held.shoot)
+            return faintedAt < 0 ? -1 : frame - faintedAt;
+    }
+    return -1;
+}
+
+TEST(CarrierPilots, AHumanOneSetsOffForAFaintedBirdOnlyAfterTakingItIn)
+{
+    CCarrierPilot perfect, human(std::make_unique<CHumanProfile>(1));
+    const int byDefault = answersAfter(perfect);
+    EXPECT_GE(byDefault, 0) << "the carrier must wait for the bird to faint";
+    EXPECT_LE(byDefault, 2);
+    EXPECT_GE(answersAfter(human), byDefault + 18);
+}
+
 TEST_F(CarrierPilot, RefillsAnEmptyCanAtTheCauldron)
 {
     globals.ammo = 0;

@@ -8,8 +8,8 @@ namespace {
 // What the eye sees reaches the hand about a quarter of a second later: the visual-motor
 // latency of a person following a moving scene is 200-250 ms.
 const int seeingDelay = 12;
-// Something new on the screen is told apart as dangerous and a way out chosen after a choice
-// reaction time, about 400 ms for a young player; until then it is not dodged.
+// A change on the screen (a new threat, a bird fainting) is told apart and an answer chosen
+// after a choice reaction time, about 400 ms for a young player; until then it is not dodged.
 const int threatReaction = 20;
 // Even from just above a target a dropping is let go a frame or so early or late.
 const float aimErrorNear = 3;
@@ -46,7 +46,12 @@ int CHumanProfile::delay() const
 
 bool CHumanProfile::reactsTo(const CSighting& threat) const
 {
-    return sight.visibleFor(threat) >= threatReaction;
+    return reactedAfter(sight.visibleFor(threat));
+}
+
+bool CHumanProfile::reactedAfter(int frames) const
+{
+    return frames >= threatReaction;
 }
 
 bool CHumanProfile::notices(const CBox& crate, const CBox& bird) const

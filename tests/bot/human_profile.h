@@ -13,7 +13,7 @@ class CMapEntitiesCollection;
 // new threat dodged only once it has been on the screen for a reaction time, the wind known
 // as it was seen (never what it will be), the landing point of a dropping misjudged the more
 // the longer and windier its fall, keys let go a little late, and the parachutes it notices
-// taken whatever they hold. Its randomness is its own generator, seeded by the run's seed: the
+// taken unless they are of the kinds that harm. Its randomness is its own generator, seeded by the run's seed: the
 // game's rand() sequence is never drawn from.
 class CHumanProfile
 {
@@ -28,6 +28,8 @@ public:
     int delay() const;
     // Whether a harmful thing has been on the screen long enough to be dodged.
     bool reactsTo(const CSighting& threat) const;
+    // Whether a change this many frames ago has been taken in.
+    bool reactedAfter(int frames) const;
     // Whether the player notices a parachute this far away.
     bool notices(const CBox& crate, const CBox& bird) const;
     // How far beside its real landing the player believes a dropping falls after falling this

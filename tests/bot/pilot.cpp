@@ -8,7 +8,8 @@ std::unique_ptr<CPilot> pilotFor(const CMapEntitiesCollection& level, EProfile p
 {
     for (const auto& entity : level.all())
         if (entity->getName() == "NOSIC")
-            return std::make_unique<CCarrierPilot>();
+            return std::make_unique<CCarrierPilot>(profile == EProfile::Human ? std::make_unique<CHumanProfile>(seed)
+                                                                              : nullptr);
     if (profile == EProfile::Human)
         return std::make_unique<CBirdPilot>(std::make_unique<CHumanProfile>(seed));
     return std::make_unique<CBirdPilot>();

@@ -30,7 +30,7 @@ const CSectionText sections[] = {
      "The bot playing like a person: it sees the level a quarter of a second late, dodges a new threat only once it "
      "has been on the screen for its reaction time, knows the wind only as it has seen it, misjudges where a "
      "dropping lands the more the higher and windier its fall, lets keys go a little late and takes the "
-     "parachutes it notices. The difficulty curve is measured on it with 20 plays per level "
+     "parachutes it notices, keeping away from those that harm. The difficulty curve is measured on it with 20 plays per level "
      "(`zepo_level_bot --check-curve tools/levels/BOT_RESULTS.md` checks it).\n\n"
      "    nice -n 10 build/tests/zepo_level_bot --profile human --runs 20 --write tools/levels/BOT_RESULTS.md\n"},
 };
