@@ -26,6 +26,18 @@ constexpr std::size_t headerRoom = 2048;
     std::exit(2);
 }
 
+// The control keys a demo carries: where the header holds each and where the options do.
+struct CCarriedKey
+{
+    Uint16 CDemoHeader::*recorded;
+    Uint16 CControlOptions::*option;
+};
+const CCarriedKey carriedKeys[] = {{&CDemoHeader::up, &CControlOptions::up},
+                                   {&CDemoHeader::down, &CControlOptions::down},
+                                   {&CDemoHeader::left, &CControlOptions::left},
+                                   {&CDemoHeader::right, &CControlOptions::right},
+                                   {&CDemoHeader::shoot, &CControlOptions::shoot}};
+
 // A recording is written beside its target and renamed over it: the place must take a file.
 void checkWritable(const std::string& path)
 {
@@ -101,11 +113,8 @@ void CDemoSession::takeSettings(CHighScoreTable& highScores)
     if (replaying()) {
         globals.setDifficulty(header.difficulty);
         globals.hints = header.hints;
-        keys.up = header.up;
-        keys.down = header.down;
-        keys.left = header.left;
-        keys.right = header.right;
-        keys.shoot = header.shoot;
+        for (const auto& key : carriedKeys)
+            keys.*key.option = header.*key.recorded;
         highScores = CHighScoreTable();
         for (const CDemoHighScore& score : header.highScores)
             highScores.insert(score.name, score.score);
@@ -113,11 +122,8 @@ void CDemoSession::takeSettings(CHighScoreTable& highScores)
     }
     header.difficulty = globals.difficulty;
     header.hints = globals.hints;
-    header.up = keys.up;
-    header.down = keys.down;
-    header.left = keys.left;
-    header.right = keys.right;
-    header.shoot = keys.shoot;
+    for (const auto& key : carriedKeys)
+        header.*key.recorded = keys.*key.option;
     header.highScores.clear();
     for (size_t entry = 0; entry < highScores.count(); ++entry)
         header.highScores.push_back(

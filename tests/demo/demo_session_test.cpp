@@ -385,7 +385,11 @@ TEST_F(DemoGame, TheReplayOfAShorterDemoEndsWithItsLastFrame)
 TEST_F(DemoGame, TheHeaderCarriesTheSettingsThatChangeTheGame)
 {
     CControlOptions& keys = CControlOptions::instance();
+    keys.up = SDLK_i;
+    keys.down = SDLK_k;
+    keys.left = SDLK_j;
     keys.right = SDLK_RIGHT;
+    keys.shoot = SDLK_LCTRL;
     globals.setDifficulty(1);
     globals.hints = true;
     CSdlInput input;
@@ -406,7 +410,11 @@ TEST_F(DemoGame, TheHeaderCarriesTheSettingsThatChangeTheGame)
         local.insert("Mistr", 9000);
     CDemoSession replay(CDemoSession::EMode::Time, demoPath, CCommandLine(), input);
     replay.takeSettings(local);
+    EXPECT_EQ(keys.up, SDLK_i);
+    EXPECT_EQ(keys.down, SDLK_k);
+    EXPECT_EQ(keys.left, SDLK_j);
     EXPECT_EQ(keys.right, SDLK_RIGHT);
+    EXPECT_EQ(keys.shoot, SDLK_LCTRL);
     EXPECT_EQ(globals.difficulty, 1u);
     EXPECT_EQ(globals.levelSet, "medium");
     EXPECT_TRUE(globals.hints);
