@@ -28,6 +28,7 @@
 #include "gfx/video.h"
 #include "options/option_file.h"
 #include "options/options.h"
+#include "support/scripted_input.h"
 #include "support/test_support.h"
 #include "support/test_world.h"
 
@@ -43,16 +44,6 @@ bool startsWith(const std::string& text, const std::string& start)
 bool endsWith(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-void defaultKeys()
-{
-    CControlOptions& keys = CControlOptions::instance();
-    keys.up = SDLK_w;
-    keys.down = SDLK_s;
-    keys.left = SDLK_a;
-    keys.right = SDLK_d;
-    keys.shoot = SDLK_SPACE;
 }
 
 // The real keyboard and clock around a recorded or replayed game: the clock moves on by a step
@@ -169,7 +160,7 @@ protected:
     {
         keepPlayerFiles(false);
         CPasswordList::instance().clear();
-        defaultKeys();
+        defaultControlKeys();
         globals.setDifficulty(0);
         globals.hints = true;
         globals.resetForNewGame();
@@ -402,7 +393,7 @@ TEST_F(DemoGame, TheHeaderCarriesTheSettingsThatChangeTheGame)
         recording.takeSettings(recorded);
         recording.finish();
     }
-    defaultKeys();
+    defaultControlKeys();
     globals.setDifficulty(2);
     globals.hints = false;
     CHighScoreTable local;  // this machine's table: a score of 400 would not enter it

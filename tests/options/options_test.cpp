@@ -5,18 +5,10 @@
 #include "app/globals.h"
 #include "options/option_file.h"
 #include "options/options.h"
+#include "support/scripted_input.h"
 #include "support/test_support.h"
 
 namespace {
-
-void defaultKeys(CControlOptions& keys)
-{
-    keys.up = SDLK_w;
-    keys.down = SDLK_s;
-    keys.left = SDLK_a;
-    keys.right = SDLK_d;
-    keys.shoot = SDLK_SPACE;
-}
 
 class OptionFiles : public ::testing::Test
 {
@@ -26,7 +18,7 @@ protected:
         audio.setSound(true);
         audio.setMusic(true);
         video.setFullscreen(false);
-        defaultKeys(controls);
+        defaultControlKeys();
         globals.setDifficulty(0);
         globals.hints = true;
     }
@@ -35,7 +27,7 @@ protected:
         audio.setSound(true);
         audio.setMusic(true);
         video.setFullscreen(false);
-        defaultKeys(controls);
+        defaultControlKeys();
         globals.setDifficulty(0);
         globals.hints = true;
     }

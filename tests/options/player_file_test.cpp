@@ -9,6 +9,7 @@
 #include "options/options.h"
 #include "full_disk.h"
 #include "options/player_file.h"
+#include "support/scripted_input.h"
 #include "support/test_support.h"
 
 namespace {
@@ -19,11 +20,7 @@ protected:
     ~PlayerFiles() override
     {
         controls.load(dir.file("none.cfg"));
-        controls.up = SDLK_w;
-        controls.down = SDLK_s;
-        controls.left = SDLK_a;
-        controls.right = SDLK_d;
-        controls.shoot = SDLK_SPACE;
+        defaultControlKeys();
     }
     TempDir dir;
     CControlOptions& controls = CControlOptions::instance();
