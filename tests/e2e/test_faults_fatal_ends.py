@@ -2,8 +2,9 @@
 
 - no display: with neither DISPLAY nor SDL_VIDEODRIVER the game draws nothing on the terminal;
   it ends with status 255 and "zepo: no graphical display: DISPLAY is not set", and every entry
-  of the player's folders is as it was (no top10.bin made). With SDL_VIDEODRIVER naming the
-  text-mode driver, the player's choice, the game runs on;
+  of the player's folders is as it was (no top10.bin made); a DISPLAY that cannot be opened is
+  named the same way. With SDL_VIDEODRIVER naming the text-mode driver, the player's choice,
+  the game runs on;
 - a fatal error while a game is recorded: the definition of the level l6 is broken, and the
   password "plumb" typed in the menu starts a game there, which ends the game with status 255.
   The demo is written all the same, and replaying it (headless, as fast as it goes) ends with
@@ -21,6 +22,7 @@ NO_DISPLAY = "zepo: no graphical display: DISPLAY is not set\n"
 def without_display(folders, **extra):
     environment = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "SDL_VIDEODRIVER", "XAUTHORITY")}
     environment.update(folders.environment(), SDL_AUDIODRIVER="dummy", TERM="xterm", **extra)
+    environment = {k: v for k, v in environment.items() if v is not None}
     return subprocess.Popen([ZEPO_BIN], cwd=folders.top, env=environment, stdin=subprocess.DEVNULL,
                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
 
@@ -30,17 +32,20 @@ def no_display():
     try:
         folders.fill({name: contents for name, contents in PLAYERS_FILES.items() if "top10" not in name})
         before = folders.fingerprint()
-        game = without_display(folders)
-        try:
-            _, errors = game.communicate(timeout=60)
-        except subprocess.TimeoutExpired:
-            game.kill()
-            game.communicate()
-            fail("without a display the game did not end")
-        if game.returncode != 255 or errors != NO_DISPLAY:
-            fail("without a display the game ended with status %d, saying %r" % (game.returncode, errors))
-        folders.expect_unchanged(before, "no display")
-        print("no display: status 255, %r, no file changed" % errors.strip())
+        for display, said in ((None, NO_DISPLAY),
+                              (":4242", "zepo: no graphical display: the X display :4242 cannot be opened\n")):
+            game = without_display(folders, DISPLAY=display)
+            try:
+                _, errors = game.communicate(timeout=60)
+            except subprocess.TimeoutExpired:
+                game.kill()
+                game.communicate()
+                fail("without a display (DISPLAY %s) the game did not end" % display)
+            if game.returncode != 255 or errors != said:
+                fail("without a display (DISPLAY %s) the game ended with status %d, saying %r"
+                     % (display, game.returncode, errors))
+            folders.expect_unchanged(before, "no display")
+            print("DISPLAY %s: status 255, %r, no file changed" % (display, errors.strip()))
 
         chosen = without_display(folders, SDL_VIDEODRIVER="caca")
         try:
