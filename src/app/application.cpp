@@ -125,7 +125,7 @@ void CApplication::initialise()
 
     sprites = std::make_unique<CSpriteCollection>("kolekce");
     setSpriteCollection(sprites.get());
-    sprites->load("data/gfx/didudo_sprites.xml");
+    sprites->load(programCollectionFile);
 
     CMapEntityCollection::instance().registerCatalogue();
     registerPrototypeControllers(prototypeControllers);
@@ -163,6 +163,7 @@ void CApplication::warpToLevel(const CCommandLine& startingPoint)
                      globals.levelSet.c_str(), levelSetNamed(globals.levelSet).levelList().c_str());
         std::exit(2);
     }
+    levelReloads = !level.empty();
     switchTo("HRA");
 }
 

@@ -59,6 +59,8 @@ public:
     bool running = false;
     bool gameInProgress = false;
     bool hintShown = false;
+    // A game started at a level from the command line, whose level F5 reads again.
+    bool levelReloads = false;
     SDL_Event event{};
     CHighScoreTable highScores;
     CControllerList prototypeControllers;

@@ -16,8 +16,6 @@
 
 namespace {
 
-const char* const spriteCollectionPath = "data/gfx/didudo_sprites.xml";
-
 // The images are read into surfaces of the display's format: a plain screen of the dummy video
 // driver gives one without a window.
 bool openScreen()
@@ -77,7 +75,7 @@ int runLevelCheck(const std::vector<std::string>& setNames)
     CSpriteCollection sprites("kolekce");
     try {
         CFatalErrorsThrow caught;
-        sprites.load(spriteCollectionPath);
+        sprites.load(programCollectionFile);
     } catch (const CFatalError& error) {
         faults.print(CLevelProblem{"-", "-", error.file(), error.message(), error.line()}.located());
         std::fprintf(stderr, "zepo: the levels were not checked: they need the sprite collection\n");

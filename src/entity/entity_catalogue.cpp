@@ -43,3 +43,12 @@ std::unique_ptr<CMapEntity> makeCatalogueEntity(std::size_t row)
 {
     return rowFactories.at(row)();
 }
+
+std::vector<std::unique_ptr<CMapEntity>> makeCataloguePrototypes()
+{
+    std::vector<std::unique_ptr<CMapEntity>> prototypes;
+    prototypes.reserve(entityCatalogueSize);
+    for (std::size_t row = 0; row < entityCatalogueSize; ++row)
+        prototypes.push_back(makeCatalogueEntity(row));
+    return prototypes;
+}

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "entity/map_entity.h"
 
@@ -351,3 +352,5 @@ using CMapEntity_EggRunner = CCatalogueEntity<135>;
 
 // A new prototype of the catalogue row, built at (0, 0) as start-up registers it.
 std::unique_ptr<CMapEntity> makeCatalogueEntity(std::size_t row);
+// A prototype of every row, in catalogue order, with sprites copied from the current collection.
+std::vector<std::unique_ptr<CMapEntity>> makeCataloguePrototypes();

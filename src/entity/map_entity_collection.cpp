@@ -1,5 +1,7 @@
 #include "entity/map_entity_collection.h"
 
+#include <utility>
+
 #include "app/fatal.h"
 #include "entity/entity_catalogue.h"
 
@@ -36,6 +38,6 @@ std::unique_ptr<CMapEntity> CMapEntityCollection::createByName(const std::string
 
 void CMapEntityCollection::registerCatalogue()
 {
-    for (std::size_t row = 0; row < entityCatalogueSize; ++row)
-        add(makeCatalogueEntity(row));
+    for (std::unique_ptr<CMapEntity>& prototype : makeCataloguePrototypes())
+        add(std::move(prototype));
 }

@@ -23,6 +23,9 @@ public:
 
     // Builds and adds the prototypes of the whole catalogue, in catalogue order.
     void registerCatalogue();
+    // Exchanges the prototypes with those of the list (a reload makes the catalogue again from a
+    // new sprite collection and puts the old prototypes back when its level does not load).
+    void swapPrototypes(std::vector<std::unique_ptr<CMapEntity>>& other) { prototypes.swap(other); }
 
 private:
     std::vector<std::unique_ptr<CMapEntity>> prototypes;

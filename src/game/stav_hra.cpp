@@ -1,5 +1,6 @@
 #include "game/stav_hra.h"
 
+#include <cstdio>
 
 #include "app/application.h"
 #include "app/clock.h"
@@ -7,8 +8,10 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/timer.h"
+#include "demo/demo_session.h"
 #include "frontend/password_list.h"
 #include "game/level.h"
+#include "game/level_reload.h"
 #include "gfx/font.h"
 #include "gfx/video.h"
 #include "level/level_list.h"
@@ -34,6 +37,7 @@ void CStavHry_Hra::enter(CApplication* application)
     passwordShown = false;
     gameOverShown = false;
     app = application;
+    app->levelReloads = false;
     app->level.reset();
     app->levelList.reset();
     app->hintShown = false;
@@ -107,6 +111,8 @@ void CStavHry_Hra::handleEvents()
             gameOverShown = false;
             app->startNewGameLevels();
             refreshLevelName();
+        } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F5) {
+            reloadLevel();
         } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_p) {
             snapshotPending = true;
             app->switchTo("PAUZA");
@@ -115,6 +121,31 @@ void CStavHry_Hra::handleEvents()
         }
         app->level->handleEvent(event);
     }
+}
+
+void CStavHry_Hra::reloadLevel()
+{
+    if (!app->levelReloads || gameOverShown)
+        return;
+    // A demo replays its keys over the data files as they are then: the files as they were at each
+    // reload are not in it, so a game being recorded does not reload (nor does its replay).
+    if (app->demo) {
+        if (app->demo->mode() == CDemoSession::EMode::Record)
+            app->messageLine.show("F5: pri nahravani dema nelze nacist uroven znovu");
+        return;
+    }
+    app->messageLine.withdraw(reloadFault);
+    const CReloadOutcome outcome = ::reloadLevel(*app, levelName);
+    reloadFault = outcome.screenFault;
+    if (!outcome.reloaded()) {
+        std::fprintf(stderr, "zepo: %s\n", outcome.fault.c_str());
+        std::fflush(stderr);
+        app->messageLine.show(reloadFault);
+        return;
+    }
+    titleDone = false;
+    titleTimer->restart();
+    app->hintShown = false;
 }
 
 void CStavHry_Hra::showPasswordOnce(SDL_Surface* screen)

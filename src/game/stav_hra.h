@@ -34,6 +34,8 @@ private:
     // Shows the frame; with a pending snapshot the shown frame is kept for the pause or hint.
     void showFrame(SDL_Surface* screen, bool keepSnapshotPending);
     void refreshLevelName();
+    // F5: the level's files read again and the level started over, in a game started at a level.
+    void reloadLevel();
 
     CApplication* app = nullptr;
     bool passwordShown = false;
@@ -43,4 +45,5 @@ private:
     SDL_Surface* snapshot = nullptr;
     bool snapshotPending = false;
     std::string levelName;
+    std::string reloadFault;  // the last reload's fault while the message line may still show it
 };

@@ -28,6 +28,8 @@ SDL_Surface* newFrameSurface(int w, int h)
 
 }
 
+const char* const programCollectionFile = "data/gfx/didudo_sprites.xml";
+
 CSpriteCollection* spriteCollection()
 {
     return programCollection;

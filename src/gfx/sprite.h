@@ -146,5 +146,7 @@ private:
 };
 
 // The program-wide collection ("kolekce"), set at start-up; entities and states copy from it.
+// It is read from this file of the data folder.
+extern const char* const programCollectionFile;
 CSpriteCollection* spriteCollection();
 void setSpriteCollection(CSpriteCollection* collection);

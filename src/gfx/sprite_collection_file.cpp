@@ -7,6 +7,7 @@
 #include "app/logger.h"
 #include "app/text_number.h"
 #include "gfx/sprite.h"
+#include "gfx/surface_manager.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ void checkFrameInsideImage(const CFrame& frame, const SDL_Surface* image, const 
 void CSpriteCollection::load(const std::string& path)
 {
     CLogger& log = CLogger::instance();
+    const CSurfaceManager& surfaces = CSurfaceManager::instance();
     TiXmlDocument document;
     loadXmlFile(document, path);
     const TiXmlElement* root = document.FirstChildElement("kolekce");
@@ -96,7 +98,10 @@ void CSpriteCollection::load(const std::string& path)
             for (const TiXmlElement* frameElement = framesetElement->FirstChildElement("frameB"); frameElement;
                  frameElement = frameElement->NextSiblingElement("frameB")) {
                 std::unique_ptr<CFrame> frame = readFrame(frameElement, path);
-                checkFrameInsideImage(*frame, framesetAddress->getSource(), path, spriteName, source);
+                // The frame is checked against the picture it will be cut from: the one read again
+                // while a designer's reload reads the pictures again.
+                checkFrameInsideImage(*frame, surfaces.latestPicture(framesetAddress->getSource()), path,
+                                      spriteName, source);
                 log.write("NEW FRAME " + frame->name + " at " + pointerText(frame.get()) +
                           ", inserting into frameset at " + pointerText(framesetAddress) + " " +
                           std::to_string(frame->x) + " " + std::to_string(frame->y) + " " + std::to_string(frame->w) +

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "gfx/gl_display_format.h"
 #include "gfx/gl_functions.h"
@@ -98,6 +99,17 @@ void markChanged(SDL_Surface* surface, const SDL_Rect* area = nullptr)
 SDL_Surface* readable(SDL_Surface* surface)
 {
     return isGlScreen(surface) ? glScreen->readBack(nullptr) : surface;
+}
+
+// The surface's textures are given back and its entry in the texture table freed.
+void forgetTextures(SDL_Surface* surface)
+{
+    if (glScreen) {
+        glScreen->forget(surface);
+    } else if (textureTable) {
+        if (TexInfo* info = textureTable->find(surface))
+            textureTable->release(*info);
+    }
 }
 
 void closeGlScreen()
@@ -277,13 +289,24 @@ void glSDL_FreeSurface(SDL_Surface* surface)
 {
     if (!surface || isGlScreen(surface) || isPlainScreen(surface))
         return;
-    if (glScreen) {
-        glScreen->forget(surface);
-    } else if (textureTable) {
-        if (TexInfo* info = textureTable->find(surface))
-            textureTable->release(*info);
-    }
+    forgetTextures(surface);
     SDL_FreeSurface(surface);
+}
+
+void glSDL_ReplaceSurface(SDL_Surface* kept, SDL_Surface* replacement)
+{
+    if (!kept || !replacement || kept == replacement || isGlScreen(kept) || isPlainScreen(kept))
+        return;
+    forgetTextures(kept);
+    // The replacement's entry (a layer-made alpha channel, textures of its pixels) goes with them.
+    TexInfo* moving = textureTable ? textureTable->find(replacement) : nullptr;
+    const unsigned int formatVersion = kept->format_version;
+    std::swap(*kept, *replacement);
+    if (moving)
+        moving->surface = kept;
+    // Blits onto the surface map its new format afresh.
+    kept->format_version = formatVersion + 1;
+    SDL_FreeSurface(replacement);
 }
 
 int glSDL_LockSurface(SDL_Surface* surface)

@@ -32,6 +32,10 @@ SDL_Surface* glSDL_ConvertSurface(SDL_Surface* source, SDL_PixelFormat* format, 
 SDL_Surface* glSDL_DisplayFormat(SDL_Surface* surface);
 SDL_Surface* glSDL_DisplayFormatAlpha(SDL_Surface* surface);
 void glSDL_FreeSurface(SDL_Surface* surface);
+// Gives `kept` the pixels, size and format of `replacement` and frees the replacement: whoever
+// holds `kept` draws the new picture from then on. Its old textures are given back and new ones
+// made at its next blit.
+void glSDL_ReplaceSurface(SDL_Surface* kept, SDL_Surface* replacement);
 
 int glSDL_LockSurface(SDL_Surface* surface);
 void glSDL_UnlockSurface(SDL_Surface* surface);

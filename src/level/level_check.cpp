@@ -30,8 +30,6 @@ const unsigned firstWinterIndex = 10;
 
 namespace {
 
-const char* const spriteCollectionFile = "data/gfx/didudo_sprites.xml";
-
 // Entities that walk or run along the ground: a solid cell under the box undoes every step.
 const std::set<std::string> groundWalkers = {
     "CLOVEK1", "CLOVEK2",  "CLOVEK3", "CLOVEK4", "CLOVEK5", "CLOVEK6",    "WINTERCLOVEK1", "YETI",      "VELBLOUD",
@@ -231,7 +229,7 @@ const std::map<std::string, int>& spriteLines()
     if (!lines.empty())
         return lines;
     TiXmlDocument document;
-    if (!document.LoadFile(spriteCollectionFile))
+    if (!document.LoadFile(programCollectionFile))
         return lines;
     if (const TiXmlElement* root = document.FirstChildElement("kolekce"))
         for (const TiXmlElement* sprite = root->FirstChildElement("sprite"); sprite;
@@ -546,7 +544,7 @@ void CLevelChecker::checkSprite(const std::string& name)
     const auto& lines = spriteLines();
     auto line = lines.find(prototype.getSpriteName());
     for (const std::string& fault : spriteFaults(name, *prototype.getSprite()))
-        report(spriteCollectionFile, line == lines.end() ? 0 : line->second,
+        report(programCollectionFile, line == lines.end() ? 0 : line->second,
                "sprite " + prototype.getSpriteName() + " of " + name + ": " + fault);
 }
 

@@ -75,4 +75,39 @@ TEST_F(MessageLineTest, LinesTakeTheirTurnsAndEveryFlipDrawsThem)
     EXPECT_EQ(shown, nullptr);
 }
 
+TEST_F(MessageLineTest, AWithdrawnLineGoesAtOnceAndTheNextTakesItsWholeTime)
+{
+    line.show("l1_map.xml:3: ID out of range near TILE tag!");
+    line.show("top10.bin nelze ulozit: plny disk");
+    line.show("l1_map.xml:3: ID out of range near TILE tag!");
+    drawFrame();
+    clock.advance(2000);
+    line.withdraw("l1_map.xml:3: ID out of range near TILE tag!");
+    EXPECT_EQ(line.current(), "top10.bin nelze ulozit: plny disk");
+    drawFrame();
+    clock.advance(4999);
+    drawFrame();
+    EXPECT_EQ(line.current(), "top10.bin nelze ulozit: plny disk");
+    clock.advance(1);
+    drawFrame();
+    EXPECT_EQ(line.current(), "");  // the later copy went with the first
+    line.withdraw("not there");
+    EXPECT_EQ(line.current(), "");
+}
+
+TEST_F(MessageLineTest, ALineTooWideForTheScreenIsCutShort)
+{
+    std::string wide = "didudo_sprites.xml: The frame F of sprite PLAYER";
+    while (font->textWidth(wide) <= 640)
+        wide += " x";
+    line.show(wide);
+    drawFrame();
+    EXPECT_EQ(line.current(), wide);
+    // Cut to the screen less a margin of 4 pixels on either side, it fills nearly all of that.
+    EXPECT_FALSE(anythingDrawn(screen, 0, bandTop(), 4, font->height() + 8));
+    EXPECT_FALSE(anythingDrawn(screen, 636, bandTop(), 4, font->height() + 8));
+    EXPECT_TRUE(anythingDrawn(screen, 4, bandTop(), 30, font->height() + 8));
+    EXPECT_TRUE(anythingDrawn(screen, 606, bandTop(), 30, font->height() + 8));
+}
+
 }

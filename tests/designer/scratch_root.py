@@ -6,6 +6,8 @@ import shutil
 import subprocess
 import tempfile
 
+from data_links import link_data, writable
+
 ZEPO_BIN = os.environ["ZEPO_BIN"]
 GAME_DIR = os.environ["ZEPO_GAME_DIR"]
 
@@ -15,10 +17,8 @@ class ScratchRoot:
         self.base = tempfile.mkdtemp(prefix="zepo-designer-")
         self.root = os.path.join(self.base, "game")
         self.home = os.path.join(self.base, "home")
-        os.makedirs(self.root)
+        link_data(self.root, GAME_DIR)
         os.makedirs(self.home)
-        for entry in os.listdir(GAME_DIR):
-            os.symlink(os.path.join(GAME_DIR, entry), os.path.join(self.root, entry))
 
     def env(self):
         return dict(os.environ, HOME=self.home, ZEPO_DATA_DIR=self.root,
@@ -28,38 +28,21 @@ class ScratchRoot:
     def path(self, name):
         return os.path.join(self.root, name)
 
-    def _unlink_on_the_way(self, name):
-        path = self.root
-        for part in name.split("/")[:-1]:
-            path = os.path.join(path, part)
-            if os.path.islink(path):
-                source = os.readlink(path)
-                os.unlink(path)
-                os.mkdir(path)
-                for entry in os.listdir(source):
-                    os.symlink(os.path.join(source, entry), os.path.join(path, entry))
-            elif not os.path.exists(path):
-                os.mkdir(path)
-        target = os.path.join(self.root, name)
-        if os.path.islink(target):
-            os.unlink(target)
-        return target
-
     def read(self, name):
         with open(self.path(name), encoding="utf-8") as f:
             return f.read()
 
     def write(self, name, text):
-        target = self._unlink_on_the_way(name)
+        target = writable(self.root, name)
         with open(target, "w", encoding="utf-8") as f:
             f.write(text)
 
     def remove(self, name):
-        os.unlink(self._unlink_on_the_way(name))
+        os.unlink(writable(self.root, name))
 
     def copy_set(self, source, name):
         """A real copy of a shipped set's folder under a new name."""
-        self._unlink_on_the_way("data/maps/" + name + "/x")
+        writable(self.root, "data/maps/" + name + "/x")
         folder = self.path("data/maps/" + name)
         os.rmdir(folder)
         shutil.copytree(os.path.join(GAME_DIR, "data", "maps", source), folder)

@@ -10,6 +10,8 @@ import time
 import numpy as np
 from PIL import ImageGrab
 
+import data_links
+
 ZEPO_BIN = os.environ["ZEPO_BIN"]
 XCLOSE = os.environ["ZEPO_XCLOSE"]
 GAME_DIR = os.environ["ZEPO_GAME_DIR"]
@@ -34,10 +36,7 @@ def game_environment(data_root, home, **extra):
 
 def link_data(root):
     """A data root in root whose entries are links to the game's own data."""
-    os.makedirs(root, exist_ok=True)
-    for entry in os.listdir(GAME_DIR):
-        os.symlink(os.path.join(GAME_DIR, entry), os.path.join(root, entry))
-    return root
+    return data_links.link_data(root, GAME_DIR)
 
 
 class Game:
@@ -54,10 +53,7 @@ class Game:
         self.root = link_data(os.path.join(self.workdir, "root"))
         os.mkdir(self.home)
         for name, contents in (files or {}).items():
-            target = self._writable(name)
-            mode = "wb" if isinstance(contents, bytes) else "w"
-            with open(target, mode) as f:
-                f.write(contents)
+            self.write(name, contents)
         self.environment = game_environment(self.root, self.home, **(env or {}))
         # The window shows the picture at this scale (None: the game chooses from the screen's
         # size); at 1 the screenshots show the picture pixel for pixel.
@@ -74,21 +70,13 @@ class Game:
         if name in PLAYER_FILES:
             os.makedirs(os.path.dirname(self.path(name)), exist_ok=True)
             return self.path(name)
-        path = self.root
-        for part in name.split("/")[:-1]:
-            path = os.path.join(path, part)
-            if os.path.islink(path):
-                source = os.readlink(path)
-                os.unlink(path)
-                os.mkdir(path)
-                for entry in os.listdir(source):
-                    os.symlink(os.path.join(source, entry), os.path.join(path, entry))
-            elif not os.path.exists(path):
-                os.mkdir(path)
-        target = os.path.join(self.root, name)
-        if os.path.islink(target):
-            os.unlink(target)
-        return target
+        return data_links.writable(self.root, name)
+
+    def write(self, name, contents):
+        """Puts a file in place while the game runs, where files= would have put it."""
+        target = self._writable(name)
+        with open(target, "wb" if isinstance(contents, bytes) else "w") as f:
+            f.write(contents)
 
     def path(self, name):
         """Where the game keeps a player's file in its home; any other name is taken from the

@@ -7,14 +7,12 @@
 #include "app/application.h"
 #include "app/clock.h"
 #include "app/globals.h"
-#include "behaviour/prototype_controllers.h"
 #include "frontend/password_list.h"
-#include "frontend/stav_pauza.h"
 #include "frontend/stav_tip.h"
 #include "game/level.h"
 #include "game/stav_hra.h"
-#include "gfx/font.h"
 #include "level/level_list.h"
+#include "support/gameplay_app.h"
 #include "support/level_files.h"
 #include "support/pad_events.h"
 #include "support/scripted_input.h"
@@ -23,19 +21,9 @@
 
 namespace {
 
-// A state the gameplay hands over to; it only records that it became current.
-class CDestination : public CStavHry
-{
-public:
-    explicit CDestination(const std::string& stateName) : CStavHry(stateName) {}
-    void enter(CApplication*) override { activate(); }
-    void frame() override {}
-    void leave() override { deactivate(); }
-};
-
 // A level set of three short levels on disk: "l1", "l6" (the level a password may start) and "l3",
 // each 10 s long with a required score of 300, a bird in the open sky and solid ground.
-class GameplayState : public ::testing::Test
+class GameplayState : public GameplayTest
 {
 protected:
     GameplayState()
@@ -48,21 +36,7 @@ protected:
         globals.setDifficulty(0);
         globals.hints = true;
         CPasswordList::instance().clear();
-
-        app.largeFont = loadFont("font2.png");
-        app.smallFont = loadFont("fontsmall2.png");
-        registerPrototypeControllers(app.prototypeControllers);
-        app.addState(std::make_unique<CStavHry_Hra>());
-        app.addState(std::make_unique<CDestination>("INTRO"));
-        app.addState(std::make_unique<CDestination>("OUTRO"));
-        app.addState(std::make_unique<CStavHry_Pauza>());
-        app.addState(std::make_unique<CDestination>("ENTERTOP10"));
-        app.addState(std::make_unique<CDestination>("TIP"));
-        app.running = true;
-        app.enterState("PAUZA");
-        app.enterState("HRA");
-        app.switchTo("HRA");
-        globals.frameFactor = 1.0f;
+        startGameplay();
     }
     ~GameplayState() override
     {
@@ -72,24 +46,8 @@ protected:
         globals.interruptionLength = 0;
     }
 
-    // Main-loop passes of 20 ms each.
-    void frames(int count)
-    {
-        for (int i = 0; i < count; ++i) {
-            clock.advance(20);
-            app.currentState->frame();
-        }
-    }
     // Runs until the level clock has ended the level.
     void playOutTheClock() { frames(10000 / 20 + 2); }
-
-    TempDir dir;
-    ScopedChdir inDir{dir.path()};
-    CVirtualClock clock{100000};
-    CScopedClock installed{&clock};
-    CScriptedInput input;
-    CGlobals& globals = CGlobals::instance();
-    CApplication app;
 };
 
 TEST_F(GameplayState, OnePointShortLosesExactlyOneLifeOnceAndRetriesWithoutTheTitle)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "gfx/surface_manager.h"
@@ -86,6 +88,100 @@ TEST_F(SurfaceManagerTest, AnAlphaPictureKeepsItsAlpha)
     EXPECT_EQ(colourAt(target, 0, 1), 0x000000u);            // fully transparent blue
     EXPECT_EQ(colourAt(target, 1, 0), 0x00FF00u);
     SDL_FreeSurface(target);
+}
+
+// A picture file of one colour; the surfaces of the cache are in the display format.
+std::string writePicture(const TempDir& dir, const std::string& name, int w, int h, Uint8 red, Uint8 green,
+                         Uint8 blue)
+{
+    SDL_Surface* picture = makeSurface(w, h);
+    paint(picture, 0, 0, w, h, red, green, blue);
+    return saveBmp(picture, dir.file(name));
+}
+
+TEST_F(SurfaceManagerTest, ARereadChangesTheCachedSurfaceOnlyWhenTaken)
+{
+    const std::string path = writePicture(dir, "sheet.bmp", 2, 2, 200, 0, 0);
+    SDL_Surface* cached = cache.getSurface(path);
+    ASSERT_NE(cached, nullptr);
+
+    writePicture(dir, "sheet.bmp", 3, 1, 0, 0, 200);
+    cache.beginReread();
+    EXPECT_TRUE(cache.rereading());
+    EXPECT_EQ(cache.getSurface(path), cached);  // what the new objects hold is what the old ones hold
+    EXPECT_EQ(cache.getSurface(path), cached);
+    const SDL_Surface* latest = cache.latestPicture(cached);
+    ASSERT_NE(latest, cached);
+    EXPECT_EQ(latest->w, 3);
+    EXPECT_EQ(cached->w, 2);
+    cache.dropReread();
+    EXPECT_FALSE(cache.rereading());
+    EXPECT_EQ(cache.latestPicture(cached), cached);
+    EXPECT_EQ(cached->w, 2);
+    EXPECT_EQ(colourAt(cached, 1, 1), 0xC80000u);
+
+    {
+        CPictureReread reread;
+        EXPECT_EQ(cache.getSurface(path), cached);
+        reread.take();
+    }
+    EXPECT_EQ(cache.getSurface(path), cached);
+    EXPECT_EQ(cached->w, 3);
+    EXPECT_EQ(cached->h, 1);
+    EXPECT_EQ(colourAt(cached, 2, 0), 0x0000C8u);
+
+    // A picture that cannot be read now is no picture for the new objects; the cached one stays.
+    std::remove(path.c_str());
+    {
+        CPictureReread reread;
+        EXPECT_EQ(cache.getSurface(path), nullptr);
+        EXPECT_EQ(cache.latestPicture(cached), cached);
+        reread.take();
+    }
+    EXPECT_EQ(cache.getSurface(path), cached);
+    EXPECT_EQ(cached->w, 3);
+}
+
+TEST_F(SurfaceManagerTest, APictureFirstAskedForDuringARereadIsCachedOnlyWhenTaken)
+{
+    const std::string path = writePicture(dir, "new.bmp", 2, 2, 0, 200, 0);
+    LogCapture log;
+    SDL_Surface* dropped = nullptr;
+    {
+        CPictureReread reread;
+        dropped = cache.getSurface(path);
+        ASSERT_NE(dropped, nullptr);
+        EXPECT_EQ(cache.latestPicture(dropped), dropped);
+    }
+    SDL_Surface* taken = nullptr;
+    {
+        CPictureReread reread;
+        taken = cache.getSurface(path);
+        reread.take();
+    }
+    EXPECT_EQ(cache.getSurface(path), taken);
+    EXPECT_EQ(log.countPrefix("Surface: " + path + ", address: "), 2);  // read once per reread, then cached
+}
+
+TEST(SamePicture, ComparesSizeColourKeyAndEveryPixel)
+{
+    SDL_Surface* a = makeSurface(3, 2);
+    SDL_Surface* b = makeSurface(3, 2);
+    paint(a, 0, 0, 3, 2, 10, 20, 30);
+    paint(b, 0, 0, 3, 2, 10, 20, 30);
+    EXPECT_TRUE(samePicture(a, b));
+    paint(b, 2, 1, 1, 1, 10, 20, 31);
+    EXPECT_FALSE(samePicture(a, b));
+    paint(b, 2, 1, 1, 1, 10, 20, 30);
+    SDL_SetColorKey(b, SDL_SRCCOLORKEY, SDL_MapRGB(b->format, 0, 255, 255));
+    EXPECT_FALSE(samePicture(a, b));
+    SDL_SetColorKey(a, SDL_SRCCOLORKEY, SDL_MapRGB(a->format, 0, 255, 255));
+    EXPECT_TRUE(samePicture(a, b));
+    SDL_Surface* wider = makeSurface(2, 3);
+    EXPECT_FALSE(samePicture(a, wider));
+    SDL_FreeSurface(a);
+    SDL_FreeSurface(b);
+    SDL_FreeSurface(wider);
 }
 
 }
