@@ -512,6 +512,44 @@ TEST_F(RenderCheck, DrawingGoesOnAfterAFullScreenToggle)
     glSDL_FreeSurface(sheet);
 }
 
+// A picture read again replaces a surface in place (a level's designer reloading it): the
+// surface is drawn from new textures of the new size, keeps its colour key, and nothing of the
+// old textures or of the replacement stays in the texture table.
+TEST_F(RenderCheck, AReplacedSurfaceIsDrawnFromNewTexturesAndLeavesNothingBehind)
+{
+    glSDL_ForcePlainPath(false);
+    SDL_Surface* screen = glSDL_SetVideoMode(640, 480, 32, openGlMode);
+    ASSERT_TRUE(glSDL_UsingOpenGL());
+    SDL_Surface* sheet = makeSheet();
+    blitAt(sheet, nullptr, screen, 0, 0);
+    drawTranslucent(sheet, 0, screen, 0, 0, 100);
+
+    SDL_Surface* picture = rgbSurface(48, 40);
+    paint(picture, [](int x, int) -> Rgba { return x < 24 ? Rgba{200, 40, 160, 255} : Rgba{0, 255, 255, 255}; });
+    glSDL_ReplaceSurface(sheet, displayFormatted(picture, true));
+    EXPECT_EQ(sheet->w, 48);
+    EXPECT_EQ(sheet->h, 40);
+
+    glSDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 30, 60, 90));
+    const unsigned long before = glSDL_TextureUploads();
+    blitAt(sheet, nullptr, screen, 100, 100);
+    drawTranslucent(sheet, 0, screen, 300, 100, 255);
+    EXPECT_EQ(glSDL_TextureUploads() - before, 2u) << "the new picture and its pixels over black";
+    SDL_Surface* shot = capture(screen);
+    expectColour(shot, 110, 110, {200, 40, 160, 255}, "the new picture");
+    expectColour(shot, 110, 138, {200, 40, 160, 255}, "a row the old picture did not have");
+    expectColour(shot, 140, 110, {30, 60, 90, 255}, "its keyed part");
+    expectColour(shot, 310, 110, {200, 40, 160, 255}, "a frame of it drawn translucently");
+    expectColour(shot, 326, 110, {30, 60, 90, 255}, "the keyed part of that frame");
+    SDL_FreeSurface(shot);
+    glSDL_FreeSurface(sheet);
+
+    ::testing::internal::CaptureStderr();
+    glSDL_Quit();
+    const std::string report = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(report.find("Leaked"), std::string::npos) << report;
+}
+
 TEST_F(RenderCheck, ShutdownReportsTexturesStillInUse)
 {
     glSDL_ForcePlainPath(false);
