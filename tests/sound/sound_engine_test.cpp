@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <memory>
 #include <set>
@@ -142,8 +143,12 @@ TEST_F(SoundEngineTest, TheGameRegistersItsSeventeenNames)
 
 TEST(SoundWithoutDevice, TheGamePlaysOnInSilence)
 {
-    // In a child process, where the audio device of the other checks is closed and no driver
-    // can open another: nothing ends the program and every call is harmless.
+    // In a child process of its own, started afresh: a child forked from this one would inherit
+    // the engine that the other checks opened and filled, with sounds loaded on a device that
+    // the child closes behind its back. There no driver can open a device: nothing ends the
+    // program and every call is harmless.
+    const std::string style = GTEST_FLAG_GET(death_test_style);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             Mix_CloseAudio();
@@ -161,6 +166,7 @@ TEST(SoundWithoutDevice, TheGamePlaysOnInSilence)
             std::exit(silentEntries ? 0 : 3);
         },
         ::testing::ExitedWithCode(0), "zepo: no audio device .*: the game plays without sound");
+    GTEST_FLAG_SET(death_test_style, style);
 }
 
 TEST_F(SoundEngineTest, EachGameEffectPlaysItsOwnFile)
@@ -190,6 +196,40 @@ TEST_F(SoundEngineTest, EachGameEffectPlaysItsOwnFile)
             if (Mix_Playing(channel))
                 EXPECT_EQ(Mix_GetChunk(channel)->alen, lengths[i]) << effects[i].first << " plays another file";
         engine.stopAllSounds();
+    }
+}
+
+TEST_F(SoundEngineTest, EachTrackNamePlaysItsOwnFile)
+{
+    const std::pair<const char*, const char*> tracks[] = {
+        {"MENU", "bird00.ogg"}, {"LETO", "bird01.ogg"}, {"ZIMA", "bird02.ogg"}, {"BOSS", "bird03.ogg"},
+        {"FINAL", "bird04.ogg"}};
+    CSoundEngine& engine = CSoundEngine::instance();
+    auto playing = [&] {
+        std::vector<std::string> names;
+        for (const auto& [name, file] : tracks) {
+            engine.playMusic(name);
+            if (Mix_PlayingMusic())
+                names.push_back(name);
+            engine.stopMusic();
+        }
+        return names;
+    };
+    ASSERT_TRUE(playing().empty()) << "a track of the game's names was registered before";
+    // Round by round the game registers its sounds where only one more of the track files is
+    // there: exactly the names of the files there so far play.
+    std::vector<std::string> expected;
+    for (const auto& [name, file] : tracks) {
+        TempDir round;
+        std::filesystem::create_directories(round.file("data/sfx"));
+        std::filesystem::copy_file(std::string(ZEPO_GAME_DIR) + "/data/sfx/bird02.ogg",
+                                   round.file(std::string("data/sfx/") + file));
+        {
+            ScopedChdir inGame(round.path());
+            engine.registerGameSounds();
+        }
+        expected.push_back(name);
+        EXPECT_EQ(playing(), expected) << "with " << file;
     }
 }
 
