@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <SDL_mixer.h>
+
+#include <string>
+
 #include "front_end_fixture.h"
 #include "frontend/stav_intro.h"
 #include "gfx/font.h"
+#include "options/options.h"
+#include "sound/sound_engine.h"
 #include "support/pad_events.h"
 #include "support/surfaces.h"
 
@@ -156,6 +162,47 @@ TEST_F(IntroTest, TheMenuMusicStartsAgainAfterALevelWithOtherMusic)
     globals.musicPlaying = "LETO";
     frames(1);
     EXPECT_EQ(globals.musicPlaying, "MENU");
+}
+
+// The sound engine, opened once for the program, with "MENU" a WAV track and "LETO" an Ogg one:
+// the type of the music playing tells which of them it is.
+void openEngineWithTwoTracks()
+{
+    static bool opened = false;
+    if (opened)
+        return;
+    opened = true;
+    CSoundEngine& engine = CSoundEngine::instance();
+    engine.open();
+    const std::string sfx = std::string(ZEPO_GAME_DIR) + "/data/sfx/";
+    engine.addMusic(sfx + "vitr.wav", "MENU");
+    engine.addMusic(sfx + "bird01.ogg", "LETO");
+}
+
+TEST_F(IntroTest, TheAudioMenusMusicSwitchHaltsTheMusicAndStartsTheMenuTrack)
+{
+    openEngineWithTwoTracks();
+    globals.musicPlaying = "LETO";  // the in-game menu over a summer level
+    frames(1);
+    ASSERT_TRUE(Mix_PlayingMusic());
+    press(SDLK_DOWN);
+    press(SDLK_DOWN);
+    choose();  // "volby"
+    for (int i = 0; i < 4; ++i)
+        press(SDLK_DOWN);
+    choose();  // "audio"
+    ASSERT_EQ(intro.menus().currentName(), "audioMenu");
+
+    choose();  // "hudba" off
+    EXPECT_FALSE(CAudioOptions::instance().getMusic());
+    EXPECT_FALSE(Mix_PlayingMusic());
+    frames(5);
+    EXPECT_FALSE(Mix_PlayingMusic());
+    choose();  // and on again
+    EXPECT_TRUE(CAudioOptions::instance().getMusic());
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_EQ(Mix_GetMusicType(nullptr), MUS_WAV) << "the menu's track, no other";
+    Mix_HaltMusic();
 }
 
 TEST_F(IntroTest, HrajStartsANewGameAndPokracujGoesBackWithoutStartingAgain)
