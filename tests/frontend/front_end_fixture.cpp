@@ -1,6 +1,5 @@
 #include "front_end_fixture.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "behaviour/prototype_controllers.h"
@@ -123,17 +122,4 @@ void FrontEndTest::frames(int count)
 SDL_Surface* FrontEndTest::screen() const
 {
     return glSDL_GetVideoSurface();
-}
-
-bool sameRegion(SDL_Surface* a, SDL_Surface* b, int x, int y, int w, int h)
-{
-    for (int row = y; row < y + h; ++row)
-        for (int column = x; column < x + w; ++column) {
-            const Uint32 one = colourAt(a, column, row);
-            const Uint32 other = colourAt(b, column, row);
-            for (int shift = 0; shift < 24; shift += 8)
-                if (std::abs(int((one >> shift) & 0xFF) - int((other >> shift) & 0xFF)) > 3)
-                    return false;
-        }
-    return true;
 }

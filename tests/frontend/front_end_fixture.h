@@ -74,7 +74,3 @@ protected:
 private:
     CSpriteCollection* collection;
 };
-
-// Whether the rectangle of the two surfaces holds the same colours (give or take the rounding of
-// different blitters).
-bool sameRegion(SDL_Surface* a, SDL_Surface* b, int x, int y, int w, int h);

@@ -7,106 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/globals.h"
-#include "game/level.h"
 #include "gfx/font.h"
 #include "gfx/video.h"
-#include "options/options.h"
-#include "sound/sound_engine.h"
+#include "level_fixture.h"
 #include "support/level_files.h"
 #include "support/surfaces.h"
-#include "support/test_support.h"
 #include "support/test_world.h"
 
 namespace {
 
-// The level object on level files of its own. The sound engine knows the game's two tick sounds,
-// a WAV track "LETO" and an OGG track "ZIMA"; the audio device is paused, so every sound the level
-// starts is still playing when the test looks, and a paused track tells whether it was started again.
-class LevelTest : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite()
-    {
-        if (tick1)  // one sound engine per program
-            return;
-        CSoundEngine& engine = CSoundEngine::instance();
-        engine.open();
-        SDL_PauseAudio(1);
-        const std::string sfx = std::string(ZEPO_GAME_DIR) + "/data/sfx/";
-        engine.addSound(sfx + "bird_tick1.wav", "TICK1");
-        engine.addSound(sfx + "bird_tick2.wav", "TICK2");
-        engine.addMusic(sfx + "vitr.wav", "LETO");
-        engine.addMusic(sfx + "bird02.ogg", "ZIMA");
-        CAudioOptions::instance().setSound(true);
-        Mix_HaltChannel(-1);
-        engine.playSound("TICK1");
-        tick1 = Mix_GetChunk(0);
-        Mix_HaltChannel(-1);
-        engine.playSound("TICK2");
-        tick2 = Mix_GetChunk(0);
-        Mix_HaltChannel(-1);
-    }
-
-    LevelTest()
-    {
-        installTestWorld();
-        writeLevelRoot(dir);
-        hudHeight = loadFont("font1.png")->height();
-        CAudioOptions::instance().setSound(true);
-        CAudioOptions::instance().setMusic(true);
-        Mix_HaltChannel(-1);
-        Mix_HaltMusic();
-        globals.musicPlaying.clear();
-    }
-    ~LevelTest() override
-    {
-        level.reset();
-        Mix_HaltChannel(-1);
-        Mix_HaltMusic();
-        globals.musicPlaying.clear();
-        globals.resetForNewGame();
-    }
-
-    // Replaces the level by a new one playing the named level, as the game does.
-    void play(const std::string& name)
-    {
-        level.reset();
-        level = std::make_unique<CLevel>();
-        level->load(name);
-    }
-    // Draws the level with its HUD onto a black screen.
-    void draw()
-    {
-        glSDL_FillRect(screen, nullptr, 0);
-        level->draw(0, true, screen);
-    }
-    // The effects started since the last look, in channel order; they are stopped.
-    static std::vector<std::string> heard()
-    {
-        std::vector<std::string> names;
-        for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
-            if (Mix_Playing(channel)) {
-                const Mix_Chunk* chunk = Mix_GetChunk(channel);
-                names.push_back(chunk == tick1 ? "TICK1" : chunk == tick2 ? "TICK2" : "?");
-            }
-        Mix_HaltChannel(-1);
-        return names;
-    }
-    bool clockShown() const { return anythingDrawn(screen, 280, 24, 80, hudHeight); }
-
-    static inline const Mix_Chunk* tick1 = nullptr;
-    static inline const Mix_Chunk* tick2 = nullptr;
-    TempDir dir;
-    ScopedChdir inDir{dir.path()};
-    CVirtualClock clock{100000};
-    CScopedClock installed{&clock};
-    CGlobals& globals = CGlobals::instance();
-    SDL_Surface* screen = glSDL_GetVideoSurface();
-    int hudHeight = 0;
-    std::unique_ptr<CLevel> level;
-};
+bool clockShown(SDL_Surface* screen, int hudHeight) { return anythingDrawn(screen, 280, 24, 80, hudHeight); }
 
 TEST_F(LevelTest, TheClockTicksOnceASecondFromFiveAndRingsAtZero)
 {
@@ -131,13 +41,13 @@ TEST_F(LevelTest, OnceTheLevelIsOverTheClockIsNeitherShownNorHeardButScoreAndLiv
     play("l1");
     clock.advance(4250);
     draw();
-    EXPECT_TRUE(clockShown());
+    EXPECT_TRUE(clockShown(screen, hudHeight));
     EXPECT_EQ(heard(), std::vector<std::string>{"TICK1"});
 
     globals.levelOver = true;
     clock.advance(1000);
     draw();
-    EXPECT_FALSE(clockShown());
+    EXPECT_FALSE(clockShown(screen, hudHeight));
     EXPECT_TRUE(heard().empty());
     EXPECT_TRUE(anythingDrawn(screen, 85, 18, 40, hudHeight));   // the level score
     EXPECT_TRUE(anythingDrawn(screen, 570, 18, 40, hudHeight));  // the lives

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/application.h"
@@ -11,11 +12,14 @@
 #include "frontend/stav_tip.h"
 #include "game/level.h"
 #include "game/stav_hra.h"
+#include "gfx/font.h"
+#include "gfx/video.h"
 #include "level/level_list.h"
 #include "support/gameplay_app.h"
 #include "support/level_files.h"
 #include "support/pad_events.h"
 #include "support/scripted_input.h"
+#include "support/surfaces.h"
 #include "support/test_support.h"
 #include "support/test_world.h"
 
@@ -98,6 +102,36 @@ TEST_F(GameplayState, AWonLevelLeadsToTheNextAndTheLastToTheEnding)
     }
     EXPECT_EQ(globals.lives, 5u);
     EXPECT_EQ(globals.totalScore, 900u);
+}
+
+TEST_F(GameplayState, AWonLevelShowsTheTotalAndTheNextLevelOpensItsHint)
+{
+    dir.write("data/maps/l6_hint.xml", "Pozor na kameny!");
+    frames(1);
+    ASSERT_TRUE(app.hintShown);  // "l1" has no hint: handled at its first frame
+    globals.totalScore = 1200;
+    globals.levelScore = 345;
+    playOutTheClock();
+    ASSERT_TRUE(globals.levelWon);
+    app.level->getEntities().getPlayer()->setPosition(600, 400);  // out of the verdict's way
+    glSDL_FillRect(glSDL_GetVideoSurface(), nullptr, 0);
+    frames(1);
+
+    SDL_Surface* expected = makeSurface(640, 480);
+    const CFont& font = *app.largeFont;
+    font.write(expected, "VYHRA!", 230, 210);
+    font.write(expected, "CELKEM SKORE: 1545", 110, 240);
+    for (const auto& [x, y, width] : {std::tuple{230, 210, font.textWidth("VYHRA!")},
+                                      std::tuple{110, 240, font.textWidth("CELKEM SKORE: 1545")}}) {
+        EXPECT_TRUE(anythingDrawn(expected, x, y, width, font.height()));
+        EXPECT_TRUE(sameRegion(glSDL_GetVideoSurface(), expected, x, y, width, font.height()))
+            << "at (" << x << ", " << y << ")";
+    }
+    SDL_FreeSurface(expected);
+
+    frames(3500 / 20 + 2);
+    EXPECT_EQ(app.levelIndex, 1);
+    EXPECT_EQ(app.currentStateName(), "TIP");
 }
 
 TEST_F(GameplayState, TheLastLifeEndsTheGameInTheNameEntry)

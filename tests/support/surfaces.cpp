@@ -1,5 +1,7 @@
 #include "support/surfaces.h"
 
+#include <cstdlib>
+
 SDL_Surface* makeSurface(int width, int height)
 {
     return SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
@@ -43,6 +45,19 @@ bool anythingDrawn(SDL_Surface* surface, int x, int y, int w, int h)
             if (colourAt(surface, column, row) != 0)
                 return true;
     return false;
+}
+
+bool sameRegion(SDL_Surface* a, SDL_Surface* b, int x, int y, int w, int h)
+{
+    for (int row = y; row < y + h; ++row)
+        for (int column = x; column < x + w; ++column) {
+            const Uint32 one = colourAt(a, column, row);
+            const Uint32 other = colourAt(b, column, row);
+            for (int shift = 0; shift < 24; shift += 8)
+                if (std::abs(int((one >> shift) & 0xFF) - int((other >> shift) & 0xFF)) > 3)
+                    return false;
+        }
+    return true;
 }
 
 std::string saveBmp(SDL_Surface* surface, const std::string& path)

@@ -11,5 +11,8 @@ void paint(SDL_Surface* surface, int x, int y, int w, int h, Uint8 red, Uint8 gr
 Uint32 colourAt(SDL_Surface* surface, int x, int y);
 // Whether anything but black was drawn in the rectangle.
 bool anythingDrawn(SDL_Surface* surface, int x, int y, int w, int h);
+// Whether the rectangle of the two surfaces holds the same colours (give or take the rounding of
+// different blitters).
+bool sameRegion(SDL_Surface* a, SDL_Surface* b, int x, int y, int w, int h);
 // Saves the surface as a BMP file and frees it; returns the path.
 std::string saveBmp(SDL_Surface* surface, const std::string& path);
