@@ -12,17 +12,17 @@
 #include "app/globals.h"
 #include "entity/entity_controller.h"
 #include "game/level.h"
+#include "support/sound_probe.h"
 #include "support/test_support.h"
 
 // The level object with the game's prototype controllers, on level files of its own (see
-// support/level_files.h) in a temporary runtime root, on a virtual clock. The sound engine knows the game's tick sounds and level-over voices,
-// a WAV track "LETO" and an OGG track "ZIMA"; the audio device is paused, so every sound the
-// level starts is still playing when the test looks, and a paused track tells whether it was
-// started again.
+// support/level_files.h) in a temporary runtime root, on a virtual clock. The sound engine hears
+// the tick sounds and the level-over voices through a probe and knows a WAV track "LETO" and an
+// OGG track "ZIMA", so that the type of the music playing tells which one it is; a paused track
+// tells whether it was started again.
 class LevelTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite();
     LevelTest();
     ~LevelTest() override;
 
@@ -32,10 +32,10 @@ protected:
     void draw();
     // One frame of play after 20 ms: the level's update, then its drawing.
     void frame();
-    // The effects started since the last look, in channel order ("?" for one the fixture does
-    // not know); they are stopped.
-    static std::vector<std::string> heard();
+    // The probed effects started since the last look, in name order; they are stopped.
+    std::vector<std::string> heard() const;
 
+    CSoundProbe sounds{"TICK1", "TICK2", "NADAVANI2", "SMICH"};
     TempDir dir;
     ScopedChdir inDir{dir.path()};
     CVirtualClock clock{100000};
