@@ -15,7 +15,8 @@ class CMapEntity;
 // land on (given how the target walks and how the wind carries the dropping), letting go when
 // the forecast says it hits; it dodges what would fell it, keeps out from under icicles, flees
 // vultures, catches the plane's eggs before they break and fetches an ammunition parachute when
-// the droppings run low. With a human profile it plays as that person sees and moves.
+// the droppings run low. With a human profile it plays as that person sees and moves, and also
+// takes the crates it notices near the bird, keeping away from those that harm.
 class CBirdPilot : public CPilot
 {
 public:

@@ -10,7 +10,7 @@ class CMapEntity;
 // What a player sees of a level some frames late: each frame one look at everything on the
 // screen goes into a ring of looks, and the pilot is shown the look taken `delay` frames ago.
 // The ring and each look's room are set aside once; a level with more entities on the screen
-// than a look has room for leaves the rest unseen.
+// than a look has room for leaves the rest unseen. The delay is at least one frame.
 class CDelayedSight
 {
 public:

@@ -9,12 +9,11 @@
 
 class CMapEntitiesCollection;
 
-// How a person plays, laid over the bird pilot: the level seen a quarter of a second late, a
-// new threat dodged only once it has been on the screen for a reaction time, the wind known
-// as it was seen (never what it will be), the landing point of a dropping misjudged the more
-// the longer and windier its fall, keys let go a little late, and the parachutes it notices
-// taken unless they are of the kinds that harm. Its randomness is its own generator, seeded by the run's seed: the
-// game's rand() sequence is never drawn from.
+// How a person plays, laid over a pilot: the level seen a quarter of a second late, a new
+// threat dodged only once it has been on the screen for a reaction time, the wind known as it
+// was seen (never what it will be), the landing point of a dropping misjudged the more the
+// longer and windier its fall, keys let go a little late. Its randomness is its own generator,
+// seeded by the play's seed: the game's rand() sequence is never drawn from.
 class CHumanProfile
 {
 public:
