@@ -16,6 +16,12 @@
 #include "gfx/video.h"
 #include "level/level_list.h"
 
+namespace {
+
+const char* const recordingRefusal = "F5: pri nahravani dema nelze nacist uroven znovu";
+
+}
+
 CStavHry_Hra::~CStavHry_Hra()
 {
     if (snapshot)
@@ -130,8 +136,11 @@ void CStavHry_Hra::reloadLevel()
     // A demo replays its keys over the data files as they are then: the files as they were at each
     // reload are not in it, so a game being recorded does not reload (nor does its replay).
     if (app->demo) {
-        if (app->demo->mode() == CDemoSession::EMode::Record)
-            app->messageLine.show("F5: pri nahravani dema nelze nacist uroven znovu");
+        if (app->demo->mode() == CDemoSession::EMode::Record) {
+            // Shown once however often F5 is pressed.
+            app->messageLine.withdraw(recordingRefusal);
+            app->messageLine.show(recordingRefusal);
+        }
         return;
     }
     app->messageLine.withdraw(reloadFault);

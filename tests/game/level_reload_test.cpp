@@ -14,7 +14,9 @@
 #include "game/level.h"
 #include "game/level_reload.h"
 #include "game/stav_hra.h"
+#include "gfx/font.h"
 #include "gfx/sprite.h"
+#include "gfx/video.h"
 #include "support/gameplay_app.h"
 #include "support/level_files.h"
 #include "support/scripted_input.h"
@@ -224,8 +226,15 @@ TEST_F(LevelReload, F5ReloadsOnlyAGameStartedAtALevelAndNotWhileADemoIsRecorded)
                                               clock, input);
     input.keyDown(SDLK_F5);
     frames(1);
+    input.keyDown(SDLK_F5);
+    frames(1);
     EXPECT_EQ(app.level.get(), played);
     EXPECT_EQ(app.messageLine.current(), "F5: pri nahravani dema nelze nacist uroven znovu");
+    app.messageLine.draw(glSDL_GetVideoSurface(), *app.smallFont);
+    clock.advance(5000);
+    app.messageLine.draw(glSDL_GetVideoSurface(), *app.smallFont);
+    EXPECT_EQ(app.messageLine.current(), "");  // said once, not once per press
+    app.demo.reset();
 }
 
 }
