@@ -89,7 +89,6 @@ protected:
                   "<map>\n<layer>\n" + std::string(broken ? "<tile id=\"999\" x=\"0\" y=\"0\"/>" : "") + ground +
                       "</layer>\n</map>\n");
     }
-    CStavHry_Hra& gameplay() { return static_cast<CStavHry_Hra&>(*app.currentState); }
     size_t liveTimers() const { return CTimerList::instance().all().size(); }
     const CMapEntity* playerPrototype() const { return &CMapEntityCollection::instance().find("PLAYER"); }
 
@@ -195,10 +194,11 @@ TEST_F(LevelReload, PicturesChangeForEveryHolderOnlyOnceEverythingHasLoaded)
 
 TEST_F(LevelReload, F5ReloadsOnlyAGameStartedAtALevelAndNotWhileADemoIsRecorded)
 {
+    const auto& gameplay = static_cast<const CStavHry_Hra&>(*app.currentState);
     CLevel* played = app.level.get();
     writeMap(10, true);
     frames(200);  // the title is over
-    ASSERT_FALSE(gameplay().showingTitle());
+    ASSERT_FALSE(gameplay.showingTitle());
     input.keyDown(SDLK_F5);
     frames(1);
     EXPECT_EQ(app.level.get(), played);  // a game from the menu: nothing happens
@@ -217,7 +217,7 @@ TEST_F(LevelReload, F5ReloadsOnlyAGameStartedAtALevelAndNotWhileADemoIsRecorded)
     EXPECT_NE(app.level.get(), played);
     EXPECT_EQ(app.messageLine.current(), "");  // the fault is no longer true
     EXPECT_EQ(app.level->hintText(), "Nova rada");
-    EXPECT_TRUE(gameplay().showingTitle());
+    EXPECT_TRUE(gameplay.showingTitle());
     EXPECT_EQ(app.currentStateName(), "TIP");  // the level's start shows its hint again
 
     app.switchTo("HRA");
