@@ -11,7 +11,7 @@ import struct
 import subprocess
 import tempfile
 
-from e2elib import fail
+from e2elib import GAME_DIR, ZEPO_BIN, fail
 from screen_text import LARGE, SMALL, centred_x, expect_text, font
 
 # The player's own settings and a table of three, none of them what the game would write itself.
@@ -78,11 +78,17 @@ class PlayerFolders:
 
 
 def other_user():
-    """The uid and gid of nobody when this test may run the game as it (as root), else None."""
+    """The uid and gid of nobody when this test may run the game as it (as root, with the game and
+    its data where nobody can reach them), else the reason why not."""
     if os.geteuid() != 0:
-        return None
+        return None, "the test must be root to run the game as another user"
     nobody = pwd.getpwnam("nobody")
-    return nobody.pw_uid, nobody.pw_gid
+    user = nobody.pw_uid, nobody.pw_gid
+    reachable = subprocess.run([*run_as(user), "sh", "-c", 'test -x "$1" && test -r "$2"', "sh", ZEPO_BIN,
+                                os.path.join(GAME_DIR, "data", "gfx", "didudo_sprites.xml")])
+    if reachable.returncode != 0:
+        return None, "nobody cannot run %s or read the game's data (a folder above them is closed)" % ZEPO_BIN
+    return user, None
 
 
 def run_as(user):
