@@ -69,8 +69,10 @@ bool CMenu::update(int x, int y, const CFont& font)
     int my = 0;
     mouseState(&mx, &my);
     cursor->setPosition(mx, my);
-    for (size_t i = 0; i < items.size(); ++i)
+    for (size_t i = 0; i < items.size(); ++i) {
+        items[i]->refresh();
         font.write(screen, items[i]->displayText(), x, y + static_cast<int>(i) * font.height());
+    }
 
     bool activated = false;
     bool clickPending = false;

@@ -158,6 +158,15 @@ void CMenuFullscreen::activate()
     CVideoOptions::instance().setFullscreen(value);
 }
 
+void CMenuFullscreen::refresh()
+{
+    const bool now = CVideoOptions::instance().getFullscreen();
+    if (now == value)
+        return;
+    value = now;
+    rebuildLabel();
+}
+
 CMenuShowHints::CMenuShowHints(const std::string& caption)
     : CMenuPrepinaciPolozka(caption, CGlobals::instance().hints)
 {
@@ -195,10 +204,13 @@ void CMenuObtiznost::refresh()
 {
     // A difficulty that is none of the choices (a hand-edited "video.cfg") shows the first.
     const Uint32 difficulty = CGlobals::instance().difficulty;
-    current = 0;
+    size_t shown = 0;
     for (size_t i = 0; i < choices.size(); ++i)
         if (static_cast<Uint32>(choices[i].first) == difficulty)
-            current = i;
+            shown = i;
+    if (shown == current)
+        return;
+    current = shown;
     rebuildLabel();
 }
 

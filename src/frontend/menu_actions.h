@@ -135,6 +135,7 @@ class CMenuFullscreen : public CMenuPrepinaciPolozka
 public:
     explicit CMenuFullscreen(const std::string& caption);
     void activate() override;
+    void refresh() override;
 };
 
 // Level hints on or off, saved at once.

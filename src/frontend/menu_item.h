@@ -20,6 +20,9 @@ public:
     CMenuPolozka& operator=(const CMenuPolozka&) = delete;
 
     virtual void activate() {}
+    // Takes the item's value from wherever it lives, which may have changed behind the menu's back
+    // (Alt+Enter switches full screen on any screen); the menu calls it before it draws the item.
+    virtual void refresh() {}
 
     const std::string& displayText() const { return display; }
     const std::string& getLabel() const { return label; }
@@ -68,8 +71,6 @@ public:
     explicit CMenuPrepinaciPolozka2(const std::string& itemCaption);
     void addChoice(int number, const std::string& text);
     void activate() override;
-    // Takes the current choice from wherever the item's value lives.
-    virtual void refresh() {}
     size_t currentIndex() const { return current; }
 
 protected:
