@@ -14,13 +14,17 @@ bool loadGlFunctions(GlFunctions& gl)
     }
     GLSDL_GL_FUNCTIONS(GLSDL_GL_LOAD)
 #undef GLSDL_GL_LOAD
-    bool framebuffers = true;
 #define GLSDL_GL_LOAD_OPTIONAL(returnType, name, parameters)                                    \
     gl.name = reinterpret_cast<returnType(APIENTRY*) parameters>(SDL_GL_GetProcAddress("gl" #name)); \
-    framebuffers = framebuffers && gl.name;
+    found = found && gl.name;
+    bool found = true;
     GLSDL_GL_FRAMEBUFFER_FUNCTIONS(GLSDL_GL_LOAD_OPTIONAL)
-#undef GLSDL_GL_LOAD_OPTIONAL
-    if (!framebuffers)
+    if (!found)
         gl.CheckFramebufferStatusEXT = nullptr;
+    found = true;
+    GLSDL_GL_PROGRAM_FUNCTIONS(GLSDL_GL_LOAD_OPTIONAL)
+    if (!found)
+        gl.ProgramEnvParameter4fARB = nullptr;
+#undef GLSDL_GL_LOAD_OPTIONAL
     return true;
 }

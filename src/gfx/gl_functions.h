@@ -49,18 +49,29 @@
                                       GLint level))                                                       \
     X(GLenum, CheckFramebufferStatusEXT, (GLenum target))
 
+// The fragment programs of GL_ARB_fragment_program, which draw tinted sprites; suffix "ARB".
+#define GLSDL_GL_PROGRAM_FUNCTIONS(X)                                                                      \
+    X(void, GenProgramsARB, (GLsizei count, GLuint * names))                                              \
+    X(void, DeleteProgramsARB, (GLsizei count, const GLuint* names))                                      \
+    X(void, BindProgramARB, (GLenum target, GLuint name))                                                 \
+    X(void, ProgramStringARB, (GLenum target, GLenum format, GLsizei length, const GLvoid* text))         \
+    X(void, ProgramEnvParameter4fARB, (GLenum target, GLuint index, GLfloat x, GLfloat y, GLfloat z, GLfloat w))
+
 struct GlFunctions
 {
 #define GLSDL_GL_POINTER(returnType, name, parameters) returnType(APIENTRY* name) parameters = nullptr;
     GLSDL_GL_FUNCTIONS(GLSDL_GL_POINTER)
     GLSDL_GL_FRAMEBUFFER_FUNCTIONS(GLSDL_GL_POINTER)
+    GLSDL_GL_PROGRAM_FUNCTIONS(GLSDL_GL_POINTER)
 #undef GLSDL_GL_POINTER
 
     // Whether the framebuffer entry points were found (the context must still offer the extension).
     bool hasFramebufferFunctions() const { return CheckFramebufferStatusEXT != nullptr; }
+    // The same for the fragment program entry points.
+    bool hasProgramFunctions() const { return ProgramEnvParameter4fARB != nullptr; }
 };
 
 // Opens the system's OpenGL library (SDL_GL_LoadLibrary) and looks up every entry point above
 // (SDL_GL_GetProcAddress). False when the library or any entry point of the first list is missing;
-// the framebuffer entry points are optional (all or none of them are set).
+// the framebuffer and the fragment program entry points are optional (all or none of a list are set).
 bool loadGlFunctions(GlFunctions& gl);

@@ -1,6 +1,7 @@
 #include "gfx/gl_screen.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -39,16 +40,34 @@ Uint8 blendingAlpha(Uint8 alpha)
     return static_cast<Uint8>((alpha * 255 + 128) / 256);
 }
 
-// Texture combiners (which mix a tint into the texels) are part of OpenGL from 1.3 on.
-bool hasCombiners(const GlFunctions& gl)
-{
-    const char* version = reinterpret_cast<const char*>(gl.GetString(GL_VERSION));
-    int major = 0, minor = 0;
-    if (version && std::sscanf(version, "%d.%d", &major, &minor) == 2 && (major > 1 || minor >= 3))
-        return true;
-    const char* extensions = reinterpret_cast<const char*>(gl.GetString(GL_EXTENSIONS));
-    return extensions && std::strstr(extensions, "GL_ARB_texture_env_combine");
-}
+// The tinted drawing of a sprite frame from its over-black texture: what SDL shows when it blits
+// the frame at alpha 128 onto the tint colour and then keys that colour out. Per channel, in
+// 0..255, SDL mixes to ((frame - tint) * 128 + 255) / 256 + tint, rounded down, which is
+// (frame + tint + 1) / 2 rounded down; a pixel that comes out as the tint itself (frame = tint or
+// tint - 1 in every channel) is keyed out, and so is the black around the frame (alpha 0).
+// program.env[0] holds the tint.
+constexpr char tintProgramText[] =
+    "!!ARBfp1.0\n"
+    "PARAM tint = program.env[0];\n"
+    "PARAM ones = {1, 1, 1, 0};\n"
+    "TEMP texel, mixed, gap;\n"
+    "TEX texel, fragment.texcoord[0], texture[0], 2D;\n"
+    "SUB gap, texel.w, 0.5;\n"
+    "KIL gap;\n"
+    "MAD texel, texel, 255, 0.5;\n"
+    "FLR texel, texel;\n"
+    "ADD mixed, texel, tint;\n"
+    "ADD mixed, mixed, 1;\n"
+    "MUL mixed, mixed, 0.5;\n"
+    "FLR mixed, mixed;\n"
+    "SUB gap, mixed, tint;\n"
+    "ABS gap, gap;\n"
+    "DP3 gap, gap, ones;\n"
+    "SUB gap, gap, 0.5;\n"
+    "KIL gap;\n"
+    "MUL result.color.xyz, mixed, 0.003921568627451;\n"
+    "MOV result.color.w, 1;\n"
+    "END\n";
 
 // SDL's OpenGL video mode of the window (or full screen) the settings place the picture in.
 SDL_Surface* setMode(const GlScreen::Settings& settings)
@@ -57,6 +76,10 @@ SDL_Surface* setMode(const GlScreen::Settings& settings)
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, sizes.red);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, sizes.green);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, sizes.blue);
+    // Nothing is drawn with depth or stencil tests: a window without those buffers is cheaper to
+    // show (SDL asks for a depth buffer unless told otherwise).
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, (settings.flags & SDL_DOUBLEBUF) ? 1 : 0);
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, settings.vsync ? 1 : 0);
     return SDL_SetVideoMode(settings.placement.outputWidth, settings.placement.outputHeight, settings.bitsPerPixel,
@@ -151,6 +174,7 @@ bool GlScreen::setUp(const Settings& settings)
     texturing = false;
     blending = false;
     tinting = false;
+    textureMode = GL_MODULATE;
     boundTexture = 0;
     std::fill(colour, colour + 4, SDL_ALPHA_OPAQUE);
     gl.Disable(GL_DEPTH_TEST);
@@ -162,21 +186,7 @@ bool GlScreen::setUp(const Settings& settings)
     gl.BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     gl.Color4ub(255, 255, 255, SDL_ALPHA_OPAQUE);
-    combiners = hasCombiners(gl);
-    if (combiners) {
-        // The tinted mode: colour = texel * a + tint * (1 - a), with the tint and a given as the
-        // drawing colour; alpha = the texel's.
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_INTERPOLATE);
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_SOURCE2_RGB, GL_PRIMARY_COLOR);
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_OPERAND2_RGB, GL_SRC_ALPHA);
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_REPLACE);
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_TEXTURE);
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
-    }
+    makeTintProgram();
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
     gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
 
@@ -207,6 +217,23 @@ bool GlScreen::setUp(const Settings& settings)
     drawIntoPicture();
     gl.Clear(GL_COLOR_BUFFER_BIT);
     return true;
+}
+
+void GlScreen::makeTintProgram()
+{
+    if (!gl.hasProgramFunctions() || !hasExtension(gl, "GL_ARB_fragment_program"))
+        return;
+    gl.GenProgramsARB(1, &tintProgram);
+    gl.BindProgramARB(GL_FRAGMENT_PROGRAM_ARB, tintProgram);
+    gl.ProgramStringARB(GL_FRAGMENT_PROGRAM_ARB, GL_PROGRAM_FORMAT_ASCII_ARB, sizeof tintProgramText - 1,
+                        tintProgramText);
+    GLint errorAt = 0;
+    gl.GetIntegerv(GL_PROGRAM_ERROR_POSITION_ARB, &errorAt);
+    if (errorAt != -1) {
+        gl.DeleteProgramsARB(1, &tintProgram);
+        tintProgram = 0;
+    }
+    tintColour[0] = -1;
 }
 
 bool GlScreen::makeFramebuffer()
@@ -242,7 +269,12 @@ void GlScreen::releaseTargets(bool contextKept)
         for (GLuint texture : {pictureTexture, probeTexture})
             if (texture)
                 gl.DeleteTextures(1, &texture);
+        if (tintProgram) {
+            gl.Disable(GL_FRAGMENT_PROGRAM_ARB);
+            gl.DeleteProgramsARB(1, &tintProgram);
+        }
     }
+    tintProgram = 0;
     framebuffer = 0;
     pictureTexture = 0;
     probeTexture = 0;
@@ -271,9 +303,18 @@ void GlScreen::showPicture()
     gl.MatrixMode(GL_MODELVIEW);
     const int width = pictureWidth * placement.scale;
     const int height = pictureHeight * placement.scale;
-    if (width < placement.outputWidth || height < placement.outputHeight) {
+    std::array<BorderRect, 4> borders;
+    const int borderCount = pictureBorders(placement, pictureWidth, pictureHeight, borders);
+    if (borderCount > 0) {
+        // Only the borders are cleared: the picture covers the rest.
         gl.ClearColor(0, 0, 0, 1);
-        gl.Clear(GL_COLOR_BUFFER_BIT);
+        gl.Enable(GL_SCISSOR_TEST);
+        for (int i = 0; i < borderCount; ++i) {
+            const BorderRect& border = borders[i];
+            gl.Scissor(border.x, placement.outputHeight - border.y - border.height, border.width, border.height);
+            gl.Clear(GL_COLOR_BUFFER_BIT);
+        }
+        gl.Disable(GL_SCISSOR_TEST);
     }
     useBlending(false);
     useInk({false, false, 255, 255, 255, SDL_ALPHA_OPAQUE});
@@ -320,8 +361,7 @@ int GlScreen::blitTranslucent(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rec
 int GlScreen::blitTinted(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, Uint8 red, Uint8 green,
                          Uint8 blue)
 {
-    // Half and half: the texels weigh 128 / 255, the tint the rest.
-    const Ink ink = {true, true, red, green, blue, 128};
+    const Ink ink = {false, true, red, green, blue, SDL_ALPHA_OPAQUE};
     return blitWith(source, sourceRect, targetRect, &ink);
 }
 
@@ -636,11 +676,29 @@ void GlScreen::useBlending(bool on)
 void GlScreen::useInk(const Ink& ink)
 {
     if (ink.tinted != tinting) {
-        gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, ink.tinted ? GL_COMBINE : GL_MODULATE);
+        if (ink.tinted)
+            gl.Enable(GL_FRAGMENT_PROGRAM_ARB);
+        else
+            gl.Disable(GL_FRAGMENT_PROGRAM_ARB);
         tinting = ink.tinted;
     }
+    if (ink.tinted) {
+        const int wanted[3] = {ink.red, ink.green, ink.blue};
+        if (!std::equal(wanted, wanted + 3, tintColour)) {
+            gl.ProgramEnvParameter4fARB(GL_FRAGMENT_PROGRAM_ARB, 0, ink.red, ink.green, ink.blue, 0);
+            std::copy(wanted, wanted + 3, tintColour);
+        }
+        return;
+    }
+    // Texels modulated by opaque white are the texels themselves, which OpenGL draws cheaper.
+    const bool white = ink.red == 255 && ink.green == 255 && ink.blue == 255 && ink.alpha == SDL_ALPHA_OPAQUE;
+    const GLint mode = white ? GL_REPLACE : GL_MODULATE;
+    if (mode != textureMode) {
+        gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
+        textureMode = mode;
+    }
     const Uint8 wanted[4] = {ink.red, ink.green, ink.blue, ink.alpha};
-    if (std::equal(wanted, wanted + 4, colour))
+    if (white || std::equal(wanted, wanted + 4, colour))
         return;
     gl.Color4ub(ink.red, ink.green, ink.blue, ink.alpha);
     std::copy(wanted, wanted + 4, colour);

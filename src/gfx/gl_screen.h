@@ -49,11 +49,11 @@ public:
     // The translucent and the tinted blit of a sprite frame (what a blit onto black, then onto the
     // screen with the black keyed out, shows: with per-surface alpha, or half and half with the
     // colour), drawn from the source's over-black textures, so nothing is uploaded while the
-    // source stays unchanged. Tints need OpenGL's texture combiners (drawsTints).
+    // source stays unchanged. Tints need OpenGL's fragment programs (drawsTints).
     int blitTranslucent(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, Uint8 alpha);
     int blitTinted(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Rect* targetRect, Uint8 red, Uint8 green,
                    Uint8 blue);
-    bool drawsTints() const { return combiners; }
+    bool drawsTints() const { return tintProgram != 0; }
     // SDL_FillRect on the screen.
     int fill(SDL_Rect* rect, Uint32 colour);
     // Reads an area of the screen (null: all of it) back into the substitute surface and returns
@@ -73,7 +73,7 @@ public:
 
 private:
     // How texels are put on the screen: blended or not, modulated by a colour, or (tinted) mixed
-    // with it by the colour's alpha.
+    // with the colour and keyed by the tint program.
     struct Ink
     {
         bool blend;
@@ -83,6 +83,7 @@ private:
     GlScreen(const GlFunctions& gl, GlTextureTable& table);
     void takeModeFlags();
     bool setUp(const Settings& settings);
+    void makeTintProgram();
     bool makeFramebuffer();
     void releaseTargets(bool contextKept);
     void drawIntoPicture();
@@ -129,10 +130,12 @@ private:
     std::vector<Uint8> staging;
     std::vector<PooledTexture> pool;
 
-    bool combiners = false;
+    GLuint tintProgram = 0;  // 0: OpenGL offers no fragment programs
     bool texturing = false;
     bool blending = false;
     bool tinting = false;
+    GLint textureMode = GL_MODULATE;
+    int tintColour[3] = {-1, -1, -1};
     GLuint boundTexture = 0;
     Uint8 colour[4] = {255, 255, 255, SDL_ALPHA_OPAQUE};
 };

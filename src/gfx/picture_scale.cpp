@@ -40,3 +40,21 @@ void outputToPicture(const PicturePlacement& placement, int pictureWidth, int pi
     x = toPicture(x, placement.x, pictureWidth);
     y = toPicture(y, placement.y, pictureHeight);
 }
+
+int pictureBorders(const PicturePlacement& placement, int pictureWidth, int pictureHeight,
+                   std::array<BorderRect, 4>& borders)
+{
+    const int width = pictureWidth * placement.scale;
+    const int height = pictureHeight * placement.scale;
+    const int right = placement.x + width;
+    const int bottom = placement.y + height;
+    const BorderRect all[4] = {{0, 0, placement.x, placement.outputHeight},
+                               {right, 0, placement.outputWidth - right, placement.outputHeight},
+                               {placement.x, 0, width, placement.y},
+                               {placement.x, bottom, width, placement.outputHeight - bottom}};
+    int count = 0;
+    for (const BorderRect& border : all)
+        if (border.width > 0 && border.height > 0)
+            borders[count++] = border;
+    return count;
+}

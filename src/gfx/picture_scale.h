@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // Where the game's fixed-size picture goes in the window or on the screen: enlarged by a whole
 // factor (every pixel an N x N block) and centred, with black borders around it in full screen.
 
@@ -35,3 +37,13 @@ PicturePlacement fullScreenPlacement(int desktopWidth, int desktopHeight, int pi
 // A position in the output mapped back into the picture; outside the picture (the borders) it is
 // the nearest pixel of the picture's edge.
 void outputToPicture(const PicturePlacement& placement, int pictureWidth, int pictureHeight, int& x, int& y);
+
+// The black borders around the picture in the output, as rectangles (x, y, width, height) in the
+// output's coordinates from its top-left corner: left and right strips of the full height, then the
+// strips above and below the picture; only those that are not empty, count of them returned.
+struct BorderRect
+{
+    int x, y, width, height;
+};
+int pictureBorders(const PicturePlacement& placement, int pictureWidth, int pictureHeight,
+                   std::array<BorderRect, 4>& borders);

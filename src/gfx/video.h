@@ -49,10 +49,10 @@ int glSDL_FillRect(SDL_Surface* target, SDL_Rect* rect, Uint32 color);
 // A sprite frame's effects drawn straight onto the OpenGL screen from the source's textures, with
 // nothing uploaded while the source is unchanged. They show what the sprite's temporary surfaces
 // show through SDL (the area blitted onto black, black keyed out; then blitted with per-surface
-// alpha, or first blitted at alpha 128 onto the colour, the colour keyed out), blending rounded
-// as OpenGL rounds it; only a tinted pixel that comes out exactly as the colour stays, where the
-// temporary surface keys it out. False, with nothing drawn, where the target is not the OpenGL screen (or
-// OpenGL cannot mix a tint): the caller goes through its temporary surfaces then.
+// alpha, or first blitted at alpha 128 onto the colour, the colour keyed out): a tint exactly as
+// SDL rounds it, a pixel that comes out as the colour keyed out too; translucency blended as
+// OpenGL rounds it. False, with nothing drawn, where the target is not the OpenGL screen (or
+// OpenGL has no fragment programs to tint with): the caller goes through its temporary surfaces then.
 bool glSDL_DrawTranslucent(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* target, SDL_Rect* targetRect,
                            Uint8 alpha);
 bool glSDL_DrawTinted(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* target, SDL_Rect* targetRect,

@@ -238,6 +238,11 @@ void drawScene(Scene& s, SDL_Surface* screen)
     drawTranslucent(s.sheet, 1, screen, 220, 205, 0);
     drawTinted(s.sheet, 3, screen, 260, 205, 30, 90, 90);
     drawTinted(s.sheet, 0, screen, -10, 240, 60, 220, 30);
+    // Tinted in the colour of the frame itself (40, 200, 60), or one level above it, the frame comes
+    // out as the colour and is keyed out; one level below, it shows as the frame.
+    drawTinted(s.sheet, 1, screen, 400, 245, 40, 200, 60);
+    drawTinted(s.sheet, 1, screen, 440, 245, 41, 201, 61);
+    drawTinted(s.sheet, 1, screen, 480, 245, 39, 199, 59);
 
     // The surface-to-surface blits of the re-keyed frames keep their new key.
     SDL_Surface* board = rgbSurface(140, 40, 32);
@@ -408,6 +413,18 @@ TEST_F(RenderCheck, OpenGlDrawsWhatThePlainPathDraws)
     for (SDL_Rect effects : {SDL_Rect{0, 170, 190, 32}, SDL_Rect{190, 170, 170, 32}, SDL_Rect{0, 205, 360, 32}, SDL_Rect{360, 205, 40, 32}, SDL_Rect{0, 240, 22, 32}}) {
         const Difference e = compare(plain.scene, opengl.scene, effects);
         EXPECT_LE(e.largest, 1) << effects.x << "," << effects.y << " worst at (" << e.firstX << ", " << e.firstY << ")";
+    }
+
+    // Tints come out as SDL rounds them, keyed where they equal their colour.
+    for (SDL_Rect tinted : {SDL_Rect{190, 170, 170, 32}, SDL_Rect{400, 245, 120, 32}}) {
+        const Difference e = compare(plain.scene, opengl.scene, tinted);
+        EXPECT_EQ(e.pixels, 0) << tinted.x << "," << tinted.y << " worst at (" << e.firstX << ", " << e.firstY << ")";
+    }
+    for (SDL_Surface* s : {plain.scene, opengl.scene}) {
+        for (int x : {400 + 24, 440 + 24})
+            expectColour(s, x, 261, {Uint8(x * 255 / 639), Uint8(261 * 255 / 479), Uint8((x / 40 + 261 / 40) % 2 ? 180 : 60), 255},
+                         "frame tinted in its own colour");
+        expectColour(s, 480 + 24, 261, {40, 200, 60, 255}, "frame tinted a level below its colour");
     }
 
     // The round trip through the snapshot surface across a flip loses nothing.

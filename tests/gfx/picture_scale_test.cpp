@@ -1,5 +1,10 @@
-// The scale of the picture in a window and on a full screen, and mouse positions mapped back.
+// The scale of the picture in a window and on a full screen, its borders, and mouse positions
+// mapped back.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
 
 #include "gfx/picture_scale.h"
 
@@ -97,4 +102,35 @@ TEST(PictureScale, OutputPositionsMapBackIntoThePicture)
     EXPECT_EQ(y, 479);
 }
 
+}
+
+TEST(PictureScale, TheBordersAndThePictureCoverTheOutputOnce)
+{
+    std::array<BorderRect, 4> borders;
+    ASSERT_EQ(pictureBorders(fullScreenPlacement(1920, 1080, 640, 480), 640, 480, borders), 4);
+    const int expected[4][4] = {{0, 0, 320, 1080}, {1600, 0, 320, 1080}, {320, 0, 1280, 60}, {320, 1020, 1280, 60}};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ((std::array<int, 4>{borders[i].x, borders[i].y, borders[i].width, borders[i].height}),
+                  (std::array<int, 4>{expected[i][0], expected[i][1], expected[i][2], expected[i][3]}));
+    EXPECT_EQ(pictureBorders(windowPlacement(3, 640, 480), 640, 480, borders), 0);
+    // 1280 x 1024 at scale 2 fills the width: only the strips above and below.
+    ASSERT_EQ(pictureBorders(fullScreenPlacement(1280, 1024, 640, 480), 640, 480, borders), 2);
+    EXPECT_EQ(borders[0].y, 0);
+    EXPECT_EQ(borders[1].y + borders[1].height, 1024);
+
+    for (const auto& desktop : {std::array<int, 2>{1366, 768}, {2560, 1440}, {3840, 2160}, {1281, 961}, {800, 600}}) {
+        const PicturePlacement placement = fullScreenPlacement(desktop[0], desktop[1], 640, 480);
+        const int count = pictureBorders(placement, 640, 480, borders);
+        std::vector<int> covered(static_cast<size_t>(placement.outputWidth) * placement.outputHeight, 0);
+        const auto cover = [&](int x, int y, int w, int h) {
+            for (int row = y; row < y + h; ++row)
+                for (int column = x; column < x + w; ++column)
+                    ++covered[static_cast<size_t>(row) * placement.outputWidth + column];
+        };
+        cover(placement.x, placement.y, 640 * placement.scale, 480 * placement.scale);
+        for (int i = 0; i < count; ++i)
+            cover(borders[i].x, borders[i].y, borders[i].width, borders[i].height);
+        EXPECT_EQ(std::count(covered.begin(), covered.end(), 1), static_cast<long>(covered.size()))
+            << desktop[0] << "x" << desktop[1];
+    }
 }
