@@ -10,8 +10,11 @@
 # Two figures per path: the frame rate the game's timedemo line reports (wall clock, best of
 # three runs), and the frame rate the processor time of the replay allows (the start-up's share,
 # measured by replaying the demo's first frame alone, taken off), which a busy machine disturbs
-# much less. The OpenGL timedemo of the busiest demo is then run once at window scales 1, 2 and 3
-# (the picture enlarged by the framebuffer drawn at each swap), with its texture uploads a frame.
+# much less. The timedemo of the busiest demo then runs at window scales 1, 2 and 3, best of three,
+# through OpenGL (--opengl: the picture enlarged by the framebuffer drawn at each swap, with its
+# texture uploads a frame) and as a player gets it by default (a software OpenGL renderer gives
+# way to the plain path when the picture is enlarged); beside the wall clock, the processor time
+# a frame of the game (with the OpenGL library's threads) and of the X server together.
 set -e
 cd "$(dirname "$0")/.."
 BUILD=$(realpath "${1:-build}")
@@ -41,7 +44,7 @@ roots = {kind: make_runtime_root(scratch / kind, fixtures=kind == "fixtures") fo
 (scratch / "home").mkdir()
 TIMED = re.compile(r"timed (\d+) frames in (\d+) ms: ([\d.]+) fps; slowest frame (\d+) took (\d+) ms")
 UPLOADS = re.compile(r"texture uploads at scale (\d+): (\d+) in the first frame, ([\d.]+) a frame after it")
-PATHS = {"OpenGL": (["--scale", "1"], False), "plain SDL (--software)": (["--software", "--scale", "1"], False),
+PATHS = {"OpenGL": (["--opengl", "--scale", "1"], False), "plain SDL (--software)": (["--software", "--scale", "1"], False),
          "plain SDL, headless (dummy driver)": (["--software"], True)}
 
 
@@ -60,6 +63,27 @@ def replay(demo, root, arguments, headless):
     if done.returncode != 0 or not found:
         sys.exit(f"{demo}: status {done.returncode}, no timing: {done.stdout[-300:]} {done.stderr[-300:]}")
     return int(found[1]), float(found[3]), int(found[5]), processor_seconds() - before, done.stderr
+
+
+def server_seconds():
+    fields = Path(f"/proc/{xvfb.pid}/stat").read_text().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def scaled_replay(demo, scale, flags):
+    """fps, ms a frame, (uploads first frame, a frame after) or None, whether the software renderer
+    gave way to the plain path, and the processor ms a frame of the game and the X server."""
+    before = processor_seconds() + server_seconds()
+    root = roots[demo.parent.name]
+    done = subprocess.run([str(build / "zepo"), "--timedemo", str(demo.resolve()), "--scale", str(scale), *flags],
+                          cwd=root, env=game_environment(root, scratch / "home", False), capture_output=True, text=True)
+    used = processor_seconds() + server_seconds() - before
+    timed, uploads = TIMED.search(done.stdout), UPLOADS.search(done.stdout)
+    if done.returncode != 0 or not timed:
+        sys.exit(f"scale {scale} {flags}: status {done.returncode}: {done.stdout[-300:]} {done.stderr[-300:]}")
+    frames = int(timed[1])
+    return (float(timed[3]), int(timed[2]) / frames, (uploads[2], uploads[3]) if uploads else None,
+            "--opengl keeps OpenGL" in done.stderr, 1000 * used / frames)
 
 
 def measure(demo, path, runs=3):
@@ -95,20 +119,20 @@ try:
     print("|------------------------------------|-------------:|----------------------:|--------------:|---------------------:|")
     for path, (fps, slowest, by_processor, _) in figures.items():
         print(f"| {path:34} | {fps:12.0f} | {by_processor:21.0f} | {slowest:10d} ms | {floors[path]:>20} |")
-    print("\n| OpenGL window scale | window    | timedemo fps | frame time | vs scale 1 | uploads first frame | uploads a frame after |")
-    print("|--------------------:|-----------|-------------:|-----------:|-----------:|--------------------:|----------------------:|")
-    single = None
-    for scale in (1, 2, 3):
-        done = subprocess.run([str(build / "zepo"), "--timedemo", str(busiest.resolve()), "--scale", str(scale)],
-                              cwd=roots[busiest.parent.name], env=dict(os.environ, SDL_AUDIODRIVER="dummy"),
-                              capture_output=True, text=True)
-        timed, uploads = TIMED.search(done.stdout), UPLOADS.search(done.stdout)
-        if done.returncode != 0 or not timed or not uploads:
-            sys.exit(f"scale {scale}: status {done.returncode}: {done.stdout[-300:]} {done.stderr[-300:]}")
-        frame_ms = int(timed[2]) / int(timed[1])
-        single = single or frame_ms
-        print(f"| {scale:19d} | {640 * scale:4d}x{480 * scale:<4d} | {float(timed[3]):12.0f} | {frame_ms:7.2f} ms |"
-              f" {100 * (frame_ms / single - 1):+9.0f}% | {uploads[2]:>19} | {uploads[3]:>21} |")
+    print("\n| Path | scale | window    | timedemo fps | frame time | vs scale 1 | processor a frame (game + X server) | vs scale 1 | uploads first frame | uploads a frame after |")
+    print("|------|------:|-----------|-------------:|-----------:|-----------:|------------------------------------:|-----------:|--------------------:|----------------------:|")
+    for path, flags in (("OpenGL (--opengl)", ["--opengl"]), ("default", [])):
+        single = None
+        for scale in (1, 2, 3):
+            runs = [scaled_replay(busiest, scale, flags) for _ in range(3)]
+            fps, frame_ms, uploads, gave_way = max(runs, key=lambda run: run[0])[:4]
+            processor_ms = min(run[4] for run in runs)
+            single = single or (frame_ms, processor_ms)
+            first, after = uploads if uploads else ("-", "-")
+            shown = path if path != "default" else ("plain (gave way)" if gave_way else "default: OpenGL")
+            print(f"| {shown} | {scale} | {640 * scale}x{480 * scale} | {fps:.0f} | {frame_ms:.2f} ms |"
+                  f" {100 * (frame_ms / single[0] - 1):+.0f}% | {processor_ms:.2f} ms |"
+                  f" {100 * (processor_ms / single[1] - 1):+.0f}% | {first} | {after} |")
     print(f"\n(load average while measuring: {os.getloadavg()[0]:.1f} on {os.cpu_count()} processors)")
 finally:
     shutil.rmtree(scratch, ignore_errors=True)

@@ -93,6 +93,7 @@ void CApplication::initialise()
 
     CVideoOptions::instance().load();
     glSDL_ForcePlainPath(options.software);
+    glSDL_ForceOpenGL(options.openGl);
     glSDL_SetScale(options.scale);
     glSDL_SetVsync(!demo || demo->mode() != CDemoSession::EMode::Time);
     setWindowIcon("data/gfx/zepo_icon.png");

@@ -11,8 +11,9 @@
 namespace {
 
 const char* const usage =
-    "usage: zepo [--set easy|medium|hard|NAME] [--level NAME] [--software] [--scale 1..8]\n"
-    "            [--record [FILE] | --playdemo FILE | --timedemo FILE] [--statdump FILE]\n"
+    "usage: zepo [--set easy|medium|hard|NAME] [--level NAME] [--software | --opengl]\n"
+    "            [--scale 1..8] [--record [FILE] | --playdemo FILE | --timedemo FILE]\n"
+    "            [--statdump FILE]\n"
     "       zepo --check [SET ...]\n"
     "       zepo --help | --version\n";
 
@@ -24,6 +25,9 @@ const char* const help =
     "  --level NAME            start it at this level (the set's first without it); F5 in\n"
     "                          the game reads the level's files again\n"
     "  --software              draw through the plain SDL path instead of OpenGL\n"
+    "  --opengl                draw through OpenGL even when it is a software renderer\n"
+    "                          (which otherwise gives way to the plain path when the\n"
+    "                          picture is enlarged)\n"
     "  --scale N               show the picture N times as large (1 to 8; without it the\n"
     "                          largest the desktop allows)\n"
     "  --record [FILE]         record the game into a demo file (without FILE: into demos/\n"
@@ -90,6 +94,10 @@ CCommandLine parseCommandLine(int argc, char** argv)
             options.software = true;
             continue;
         }
+        if (std::strcmp(argument, "--opengl") == 0) {
+            options.openGl = true;
+            continue;
+        }
         if (std::strcmp(argument, "--scale") == 0) {
             const char* value = i + 1 < argc ? argv[++i] : "";
             char* end = nullptr;
@@ -132,6 +140,8 @@ CCommandLine parseCommandLine(int argc, char** argv)
             badArguments(name + " is not a level set name (a folder name, without / or ..)");
     if (options.check && argc != 2 + static_cast<int>(options.checkSets.size()))
         badArguments("--check takes level set names and nothing else");
+    if (options.software && options.openGl)
+        badArguments("--software and --opengl exclude each other");
     int demoModes = !options.record.empty() + !options.playDemo.empty() + !options.timeDemo.empty();
     if (demoModes > 1)
         badArguments("--record, --playdemo and --timedemo exclude each other");

@@ -9,6 +9,7 @@ struct CCommandLine
     std::string levelSet;   // --set NAME: a level set's folder name
     std::string level;      // --level NAME: start a new game directly at this level
     bool software = false;  // --software: draw through the plain SDL path
+    bool openGl = false;    // --opengl: OpenGL even when it is a software renderer
     int scale = 0;          // --scale N (1..8): the window's scale; 0 chooses it from the desktop's size
     // The files below are absolute paths: a relative one is taken from the folder the game was
     // started in.

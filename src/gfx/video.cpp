@@ -2,6 +2,7 @@
 
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -12,10 +13,12 @@
 #include "gfx/gl_texture_table.h"
 #include "gfx/picture_scale.h"
 #include "gfx/plain_screen.h"
+#include "gfx/renderer_choice.h"
 
 namespace {
 
 bool forcePlain = false;
+bool forceOpenGl = false;
 bool vsync = true;
 int textureSizeLimit = 0;
 int forcedScale = 0;
@@ -162,6 +165,24 @@ SDL_Surface* openGlScreen()
     return glScreen->screen();
 }
 
+// Whether the OpenGL screen just opened is a software rasteriser that would enlarge the picture, in
+// the window or in the full screen the player may switch to (saying so on standard error), so that
+// the plain path draws instead.
+bool softwareRendererEnlarges()
+{
+    ModeRequest toggled = request;
+    toggled.flags ^= SDL_FULLSCREEN;
+    const int largestScale = std::max(placementFor(request).scale, placementFor(toggled).scale);
+    const char* renderer = reinterpret_cast<const char*>(gl.GetString(GL_RENDERER));
+    if (!plainPathInstead(renderer, largestScale, forceOpenGl))
+        return false;
+    std::fprintf(stderr,
+                 "glSDL/wrapper: OpenGL is the software renderer %s, which enlarges the picture slowly; "
+                 "drawing through the plain SDL path (--opengl keeps OpenGL).\n",
+                 renderer);
+    return true;
+}
+
 }
 
 SDL_Surface* glSDL_SetVideoMode(int width, int height, int bpp, Uint32 flags)
@@ -171,8 +192,11 @@ SDL_Surface* glSDL_SetVideoMode(int width, int height, int bpp, Uint32 flags)
     plainScreen.reset();
     request = {width, height, bpp, flags};
     if ((flags & GLSDL_OPENGL) && !forcePlain)
-        if (SDL_Surface* screen = openGlScreen())
-            return screen;
+        if (SDL_Surface* screen = openGlScreen()) {
+            if (!softwareRendererEnlarges())
+                return screen;
+            closeGlScreen();
+        }
     request.flags &= ~GLSDL_OPENGL;
     plainScreen = PlainScreen::open(width, height, bpp, request.flags, placementFor(request));
     return plainScreen ? plainScreen->screen() : nullptr;
@@ -444,6 +468,11 @@ void glSDL_Quit()
 void glSDL_ForcePlainPath(bool plain)
 {
     forcePlain = plain;
+}
+
+void glSDL_ForceOpenGL(bool on)
+{
+    forceOpenGl = on;
 }
 
 bool glSDL_UsingOpenGL()

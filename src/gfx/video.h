@@ -8,7 +8,8 @@
 // A video mode requested with GLSDL_OPENGL becomes an OpenGL window; every blit onto the screen
 // is then drawn as textured quads from textures made of the source surfaces. Without the flag
 // (or with the plain path forced) every operation is the SDL function of the same name. When
-// OpenGL cannot be had, the layer says so on standard error and sets the mode through plain SDL.
+// OpenGL cannot be had, the layer says so on standard error and sets the mode through plain SDL;
+// so it does when OpenGL is a software rasteriser and the picture is enlarged, unless OpenGL is forced.
 // In OpenGL mode the screen is a 32-bit substitute surface: blits from it read the window back.
 // The screen the game draws on has the requested size (the picture); the window shows it enlarged
 // by a whole factor, and full screen shows it at the desktop's resolution, enlarged as far as it
@@ -72,6 +73,9 @@ void glSDL_Quit();
 
 // Chooses the plain SDL path even when the OpenGL flag is requested (--software).
 void glSDL_ForcePlainPath(bool plain);
+// Keeps OpenGL even where the plain path would take over from a software rasteriser that enlarges
+// the picture (--opengl; see renderer_choice.h).
+void glSDL_ForceOpenGL(bool on);
 // Whether the screen is drawn through OpenGL.
 bool glSDL_UsingOpenGL();
 // Forces the window's scale (1..8) from the next mode set on; 0 chooses it from the desktop's size.

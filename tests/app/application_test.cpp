@@ -114,6 +114,11 @@ TEST(CommandLine, ReadsTheOptionsWithFilesTakenFromTheStartingFolder)
     EXPECT_EQ(parseCommandLine(4, const_cast<char**>(scaled)).scale, 8);
     const char* design[] = {"zepo", "--scale", "1"};
     EXPECT_EQ(parseCommandLine(3, const_cast<char**>(design)).scale, 1);
+    const char* openGl[] = {"zepo", "--opengl"};
+    const CCommandLine forced = parseCommandLine(2, const_cast<char**>(openGl));
+    EXPECT_TRUE(forced.openGl);
+    EXPECT_FALSE(forced.software);
+    EXPECT_FALSE(options.openGl);
     const char* absolute[] = {"zepo", "--timedemo", "/tmp/a.demo"};
     EXPECT_EQ(parseCommandLine(3, const_cast<char**>(absolute)).timeDemo, "/tmp/a.demo");
 }
@@ -187,6 +192,9 @@ TEST(CommandLine, MistakesAreReportedWithStatusTwo)
                     "--scale needs a whole number from 1 to 8")
             << scale;
     }
+    const char* bothPaths[] = {"zepo", "--opengl", "--software"};
+    EXPECT_EXIT(parseCommandLine(3, const_cast<char**>(bothPaths)), ::testing::ExitedWithCode(2),
+                "--software and --opengl exclude each other");
     const char* twoDemos[] = {"zepo", "--record", "a", "--playdemo", "b"};
     EXPECT_EXIT(parseCommandLine(5, const_cast<char**>(twoDemos)), ::testing::ExitedWithCode(2), "exclude");
 }
