@@ -24,10 +24,13 @@ int main(int argc, char** argv)
     std::atexit(__lsan_do_leak_check);
 #endif
     CApplication* app = new CApplication(options);
+    glSDL_ReportLeaks(false);
     app->initialise();
     app->mainLoop();
     app->shutdown();
     const int status = app->demo && app->demo->failed() ? 1 : 0;
     delete app;
+    // Everything the game made is freed by now: what is left at exit is a leak.
+    glSDL_ReportLeaks(true);
     return status;
 }

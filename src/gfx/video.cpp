@@ -19,6 +19,7 @@ namespace {
 
 bool forcePlain = false;
 bool forceOpenGl = false;
+bool reportLeaks = true;
 bool vsync = true;
 int textureSizeLimit = 0;
 int forcedScale = 0;
@@ -457,7 +458,8 @@ void glSDL_Quit()
     closeGlScreen();
     plainScreen.reset();
     if (textureTable) {
-        textureTable->reportLeaks();
+        if (reportLeaks)
+            textureTable->reportLeaks();
         textureTable.reset();
     }
     glLoaded = false;
@@ -468,6 +470,11 @@ void glSDL_Quit()
 void glSDL_ForcePlainPath(bool plain)
 {
     forcePlain = plain;
+}
+
+void glSDL_ReportLeaks(bool on)
+{
+    reportLeaks = on;
 }
 
 void glSDL_ForceOpenGL(bool on)

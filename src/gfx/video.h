@@ -70,6 +70,11 @@ void glSDL_SetScreenOverlay(std::function<void(SDL_Surface* screen)> overlay);
 // Closes the screen (reporting the texture table entries still in use), the video subsystem and
 // SDL (the program's exit handler).
 void glSDL_Quit();
+// Whether glSDL_Quit reports the entries still in use (on at first). The game turns it off while
+// its objects hold surfaces: a program that ends from inside the game (a fatal error, or Xlib
+// ending it when the X server has gone) releases the entries of what those objects held without
+// calling them leaks.
+void glSDL_ReportLeaks(bool on);
 
 // Chooses the plain SDL path even when the OpenGL flag is requested (--software).
 void glSDL_ForcePlainPath(bool plain);
