@@ -117,8 +117,11 @@ def sprite_frames(sprite, frameset):
 
 def find(screen, frames, region=None, tolerance=10):
     """The top-left (x, y) where one of the frames shows best inside region (x0, y0, x1, y1), and
-    the share of its opaque pixels that match there."""
-    x0, y0, x1, y1 = region or (0, 0, screen.shape[1], screen.shape[0])
+    the share of its opaque pixels that match there. The region may reach past the screen's
+    edges (the bird climbs partly out of the top): a frame placed there is judged by its pixels
+    on the screen, and only where at least half of them are."""
+    height, width = screen.shape[:2]
+    x0, y0, x1, y1 = region or (0, 0, width, height)
     best = (None, 0.0)
     for picture, mask in frames:
         h, w = mask.shape
@@ -127,10 +130,13 @@ def find(screen, frames, region=None, tolerance=10):
         ys, xs = ys[::step], xs[::step]
         colours = picture[ys, xs]
         for top in range(y0, max(y0, y1 - h) + 1):
-            rows = screen[top + ys]
             for left in range(x0, max(x0, x1 - w) + 1, 1):
-                pixels = rows[np.arange(len(xs)), left + xs]
-                share = np.count_nonzero(np.all(np.abs(pixels - colours) <= tolerance, axis=1)) / len(xs)
+                shown = (top + ys >= 0) & (top + ys < height) & (left + xs >= 0) & (left + xs < width)
+                if np.count_nonzero(shown) * 2 < len(xs):
+                    continue
+                pixels = screen[top + ys[shown], left + xs[shown]]
+                matching = np.all(np.abs(pixels - colours[shown]) <= tolerance, axis=1)
+                share = np.count_nonzero(matching) / np.count_nonzero(shown)
                 if share > best[1]:
                     best = ((left, top), share)
     return best
