@@ -3,29 +3,17 @@
 #include <SDL.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <set>
 
 #include "app/fatal.h"
 #include "entity/map_entity_collection.h"
+#include "gfx/headless_screen.h"
 #include "gfx/sprite.h"
-#include "gfx/video.h"
 #include "level/level_check.h"
 #include "level/level_set.h"
 #include "sound/sound_engine.h"
 
 namespace {
-
-// The images are read into surfaces of the display's format: a plain screen of the dummy video
-// driver gives one without a window.
-bool openScreen()
-{
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    if (SDL_Init(SDL_INIT_VIDEO) < 0)
-        return false;
-    glSDL_ForcePlainPath(true);
-    return glSDL_SetVideoMode(640, 480, 32, SDL_SWSURFACE) != nullptr;
-}
 
 // Prints each fault once: a sprite's fault is found on every level that places the sprite.
 class CFaultPrinter
@@ -64,7 +52,7 @@ int runLevelCheck(const std::vector<std::string>& setNames)
     if (setNames.empty())
         sets = findLevelSets();
 
-    if (!openScreen()) {
+    if (!openHeadlessScreen()) {
         std::fprintf(stderr, "zepo: Unable to init SDL: %s\n", SDL_GetError());
         return 2;
     }

@@ -10,7 +10,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -23,8 +22,8 @@
 #include "entity/map_entity_collection.h"
 #include "entity_descriptions.h"
 #include "entity_pictures.h"
+#include "gfx/headless_screen.h"
 #include "gfx/sprite.h"
-#include "gfx/video.h"
 
 namespace fs = std::filesystem;
 
@@ -58,17 +57,6 @@ bool readOptions(int argc, char** argv, COptions& options)
             return false;
     }
     return true;
-}
-
-// The sprites' images are read into surfaces of the display's format: a plain screen of the
-// dummy video driver gives one without a window.
-bool openScreen()
-{
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    if (SDL_Init(SDL_INIT_VIDEO) < 0)
-        return false;
-    glSDL_ForcePlainPath(true);
-    return glSDL_SetVideoMode(640, 480, 32, SDL_SWSURFACE) != nullptr;
 }
 
 // The collision box of the sprite's current frame, as the contact pass uses it.
@@ -176,7 +164,7 @@ int main(int argc, char** argv)
     fs::current_path(options.data, made);
     if (made)
         return fail("cannot enter the data folder " + options.data.string() + ": " + made.message());
-    if (!openScreen())
+    if (!openHeadlessScreen())
         return fail(std::string("Unable to init SDL: ") + SDL_GetError());
     CSpriteCollection sprites("kolekce");
     sprites.load(spriteCollectionPath);
