@@ -164,6 +164,15 @@ def expect_text(game, font_name, text, x, y, present=True, timeout=8.0):
                              % (text, "not shown" if present else "still shown", x, y, font_name))
 
 
+def enter_password(game, word):
+    """From the main menu with "hraj" chosen: opens "heslo", types the word and confirms it."""
+    game.key("Down", "Return")
+    expect_text(game, LARGE, "   heslo: ", 140, 210)
+    game.type_text(word)
+    expect_text(game, LARGE, "   heslo: " + word, 140, 210)
+    game.key("Return")
+
+
 def level_names(level_set="easy"):
     """The levels of a level set in playing order."""
     with open(os.path.join(GAME_DIR, "data/maps", level_set, "levellist.xml")) as listing:

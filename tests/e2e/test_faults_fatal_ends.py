@@ -14,7 +14,7 @@ import subprocess
 
 from e2elib import ZEPO_BIN, fail, start_game
 from player_folders import PLAYERS_FILES, PlayerFolders
-from screen_text import LARGE, expect_text
+from screen_text import LARGE, enter_password, expect_text
 
 NO_DISPLAY = "zepo: no graphical display: DISPLAY is not set\n"
 
@@ -75,11 +75,7 @@ def fatal_end_while_recording():
     try:
         game.key("space")
         expect_text(game, LARGE, ">hraj", 70, 245)
-        game.key("Down", "Return")
-        expect_text(game, LARGE, "   heslo: ", 140, 210)
-        game.type_text("plumb")
-        expect_text(game, LARGE, "   heslo: plumb", 140, 210)
-        game.key("Return")
+        enter_password(game, "plumb")
         status = game.wait_exit(timeout=30)
         fault = "zepo: File %s not found!" % broken
         if status != 255 or fault not in game.stderr:

@@ -4,7 +4,7 @@ level "l6", which shows its password and then the pause screen."""
 import sys
 
 from e2elib import Game
-from screen_text import LARGE, SMALL, centred_x, expect_text, level_names, level_title
+from screen_text import LARGE, SMALL, centred_x, enter_password, expect_text, level_names, level_title
 
 NO_HINTS = "FULLSCREEN 0\nDIF 0\nHINTS 0\n"
 
@@ -18,11 +18,7 @@ try:
     game.key("space")
     expect_text(game, LARGE, ">hraj", 70, 245)
 
-    game.key("Down", "Return")
-    expect_text(game, LARGE, "   heslo: ", 140, 210)
-    game.type_text("nic")
-    expect_text(game, LARGE, "   heslo: nic", 140, 210)
-    game.key("Return")
+    enter_password(game, "nic")
     expect_text(game, LARGE, ">hraj", 70, 245)
 
     game.key("Down", "Return")
